@@ -1,0 +1,488 @@
+#include "controls/JLAqua.h"
+
+#include <QFontMetrics>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <cmath>
+
+namespace {
+
+// Step table of the shade operation: darken by p % for k 0..4, lighten by p % for 6..9.
+constexpr int kStepPercent[10] = {15, 30, 45, 60, 6, 0, 15, 30, 45, 60};
+
+int shadeChannel(int c, int k)
+{
+    const double p = kStepPercent[k];
+    // nearbyint rounds an exact half to the even neighbour (50 darkened 45 % is 28).
+    if (k < 5)
+        c -= int(std::nearbyint(c / 100.0 * p));
+    else if (k > 5)
+        c += int(std::nearbyint((255 - c) / 100.0 * p));
+    return std::clamp(c, 0, 255);
+}
+
+// The figures take GDI-style boxes: left, top, right, bottom with right and bottom
+// excluded, outlined with a one-pixel pen inside the box. At 1x they are drawn
+// aliased so every pixel lands where the box says; on high-DPI images they are
+// antialiased with the pen centred half a pixel in, which covers the same box.
+struct Figures
+{
+    QPainter& p;
+    bool smooth;
+
+    void use(const QColor& brush, const QColor& pen)
+    {
+        p.setBrush(brush);
+        p.setPen(QPen(pen, 1.0));
+    }
+
+    bool box(int l, int t, int r, int b, QRectF* out) const
+    {
+        if (r - l < 1 || b - t < 1)
+            return false;
+        if (smooth)
+            *out = QRectF(l + 0.5, t + 0.5, r - l - 1, b - t - 1);
+        else
+            *out = QRect(l, t, r - l - 1, b - t - 1);
+        return true;
+    }
+
+    void rr(int l, int t, int r, int b, int e)
+    {
+        QRectF box;
+        if (!this->box(l, t, r, b, &box))
+            return;
+        const qreal radius = std::max(0, e) / 2.0;
+        if (radius <= 0)
+            p.drawRect(box);
+        else
+            p.drawRoundedRect(box, radius, radius, Qt::AbsoluteSize);
+    }
+
+    void el(int l, int t, int r, int b)
+    {
+        QRectF box;
+        if (this->box(l, t, r, b, &box))
+            p.drawEllipse(box);
+    }
+};
+
+bool insideEllipse(double px, double py, double cx, double cy, double rx, double ry)
+{
+    if (rx <= 0 || ry <= 0)
+        return false;
+    const double dx = (px - cx) / rx;
+    const double dy = (py - cy) / ry;
+    return dx * dx + dy * dy <= 1.0;
+}
+
+}
+
+TJLAqua::TJLAqua(QWidget* parent)
+    : QWidget(parent)
+{
+    // The parent's background shows at the rounded corners, so nothing is pre-filled.
+    setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::NoFocus);
+    setMouseTracking(true);
+    setCursor(Qt::PointingHandCursor);
+    m_font.setPointSize(10);
+    m_font.setBold(true);
+    resize(75, 25);
+}
+
+void TJLAqua::setButtonActive(bool on)
+{
+    if (m_buttonActive == on)
+        return;
+    m_buttonActive = on;
+    update();
+}
+
+void TJLAqua::setButtonColor(TColor c)
+{
+    if (m_buttonColor == c)
+        return;
+    m_buttonColor = c;
+    update();
+}
+
+void TJLAqua::setButtonShape(TJLAquaType s)
+{
+    if (m_shape == s)
+        return;
+    m_shape = s;
+    update();
+}
+
+void TJLAqua::setCaption(const QString& text)
+{
+    if (m_caption == text)
+        return;
+    m_caption = text;
+    update();
+}
+
+void TJLAqua::setButtonEnabled(bool on)
+{
+    if (m_enabled == on)
+        return;
+    m_enabled = on;
+    update();
+}
+
+void TJLAqua::setButtonFont(const QFont& f)
+{
+    if (m_font == f)
+        return;
+    m_font = f;
+    update();
+}
+
+void TJLAqua::setFontColor(TColor c)
+{
+    if (m_fontColor == c)
+        return;
+    m_fontColor = c;
+    update();
+}
+
+void TJLAqua::setCustomColor(TJLCustomColor c)
+{
+    if (m_customColor == c)
+        return;
+    m_customColor = c;
+    update();
+}
+
+void TJLAqua::setSmallCorners(bool on)
+{
+    if (m_smallCorners == on)
+        return;
+    m_smallCorners = on;
+    update();
+}
+
+QColor TJLAqua::shade(TColor c, int k)
+{
+    return shade(TColors::toQColor(c), k);
+}
+
+QColor TJLAqua::shade(QColor c, int k)
+{
+    k = std::clamp(k, 0, 9);
+    return QColor(shadeChannel(c.red(), k), shadeChannel(c.green(), k), shadeChannel(c.blue(), k));
+}
+
+QColor TJLAqua::presetColor(TJLCustomColor c)
+{
+    switch (c) {
+    case ccPaleBlue: return QColor(114, 156, 252);
+    case ccNeonBlue: return QColor(0, 100, 255);
+    case ccNeonGreen: return QColor(166, 246, 26);
+    case ccNeonPink: return QColor(247, 128, 207);
+    case ccOrange: return QColor(246, 187, 26);
+    case ccViolet: return QColor(194, 8, 247);
+    case ccRose: return QColor(247, 53, 122);
+    case ccPepermint: return QColor(163, 249, 210);
+    case ccBurntOrange: return QColor(244, 138, 33);
+    case ccBrown: return QColor(146, 89, 7);
+    case ccNone: break;
+    }
+    return QColor();
+}
+
+bool TJLAqua::hitTest(QPoint p) const
+{
+    // Pixel centres against the face region; both regions exclude right and bottom.
+    const double px = p.x() + 0.5;
+    const double py = p.y() + 0.5;
+    const int w = width();
+    const int h = height();
+    if (m_shape == bsOrb) {
+        const double l = 1, t = 1, r = w - 2, b = h - 3;
+        return insideEllipse(px, py, (l + r) / 2, (t + b) / 2, (r - l) / 2, (b - t) / 2);
+    }
+    const double l = 2, t = 2, r = w - 1, b = h - 2;
+    if (px < l || px >= r || py < t || py >= b)
+        return false;
+    // The corner ellipse is always the full height, whatever SmallCorners says.
+    const double rx = std::min<double>(h - 2, r - l) / 2;
+    const double ry = std::min<double>(h - 2, b - t) / 2;
+    const double cx = px < l + rx ? l + rx : (px > r - rx ? r - rx : px);
+    const double cy = py < t + ry ? t + ry : (py > b - ry ? b - ry : py);
+    if (cx == px || cy == py)
+        return true;
+    return insideEllipse(px, py, cx, cy, rx, ry);
+}
+
+void TJLAqua::setState(State s)
+{
+    if (m_state == s)
+        return;
+    m_state = s;
+    repaint();
+}
+
+void TJLAqua::disarm()
+{
+    m_armed = false;
+    setState(Normal);
+}
+
+void TJLAqua::mousePressEvent(QMouseEvent* e)
+{
+    if (e->button() != Qt::LeftButton)
+        return;
+    if (m_enabled && hitTest(e->position().toPoint()))
+        setState(Pressed);
+    // Armed even off the face and even when disabled: a press on a corner that is
+    // released over the button still clicks.
+    m_armed = true;
+}
+
+void TJLAqua::mouseMoveEvent(QMouseEvent* e)
+{
+    const QPoint at = e->position().toPoint();
+    // While the button holds the pointer grab no leave event arrives, so moving off
+    // the control is the leave that disarms it.
+    if (!rect().contains(at)) {
+        disarm();
+        return;
+    }
+    if (!m_enabled)
+        return;
+    const bool over = hitTest(at);
+    if (m_armed)
+        setState(over ? Pressed : Normal);
+    else
+        setState(over ? Hot : Normal);
+}
+
+void TJLAqua::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (e->button() != Qt::LeftButton)
+        return;
+    if (!rect().contains(e->position().toPoint())) {
+        disarm();
+        return;
+    }
+    if (!m_enabled || !m_armed)
+        return;
+    // No repaint here: the face keeps its pressed look until the next state change.
+    m_state = Normal;
+    m_armed = false;
+    emit clicked();
+}
+
+void TJLAqua::leaveEvent(QEvent*)
+{
+    disarm();
+}
+
+bool TJLAqua::sampleBackground(QColor* bg) const
+{
+    QWidget* parent = parentWidget();
+    const QPoint corner = pos();
+
+    // The corner must lie in the part of the parent its ancestors leave visible.
+    QRect visible = parent->rect();
+    QPoint offset;
+    for (const QWidget* w = parent; !w->isWindow() && w->parentWidget(); w = w->parentWidget()) {
+        offset += w->pos();
+        visible &= w->parentWidget()->rect().translated(-offset);
+    }
+    if (!visible.contains(corner))
+        return false;
+
+    // Render that one pixel of what lies under the button: the parent itself, then
+    // the siblings stacked below the button. The button is never drawn, so this
+    // cannot recurse, and the pixel lives on the stack.
+    quint32 pixel = 0;
+    QImage spot(reinterpret_cast<uchar*>(&pixel), 1, 1, 4, QImage::Format_RGB32);
+    const QRegion at(corner.x(), corner.y(), 1, 1);
+    parent->render(&spot, QPoint(), at, QWidget::DrawWindowBackground);
+    for (const QObject* o : parent->children()) {
+        if (o == this)
+            break;
+        auto* w = qobject_cast<QWidget*>(const_cast<QObject*>(o));
+        if (!w || w->isWindow() || w->isHidden() || !w->geometry().contains(corner))
+            continue;
+        QWidget::RenderFlags flags = QWidget::DrawChildren;
+        if (w->autoFillBackground())
+            flags |= QWidget::DrawWindowBackground;
+        w->render(&spot, QPoint(), at.translated(-w->pos()), flags);
+    }
+    *bg = QColor::fromRgb(spot.pixel(0, 0));
+    return true;
+}
+
+QColor TJLAqua::faceColor(const QColor& bg) const
+{
+    if (!m_enabled)
+        return bg;
+    QColor c = TColors::toQColor(m_buttonColor);
+    // The six pure colours would be garish at full strength.
+    switch (m_buttonColor) {
+    case TColors::clRed:
+    case TColors::clLime:
+    case TColors::clYellow:
+    case TColors::clBlue:
+    case TColors::clFuchsia:
+    case TColors::clAqua:
+        c = shade(c, 0);
+        break;
+    default:
+        break;
+    }
+    if (m_customColor != ccNone)
+        c = presetColor(m_customColor);
+    if (m_state == Hot && !m_captionMouseOver)
+        c = shade(c, 9);
+    return shade(c, 5);
+}
+
+void TJLAqua::drawShape(QPainter& p, const QColor& bg, const QColor& face) const
+{
+    const int W = width();
+    const int H = height();
+    const int R = m_smallCorners ? 8 : H;
+    const int d = m_state == Pressed ? 2 : 0;
+    const int W2 = W - 2;
+    const int H3 = H - 3;
+    Figures f{p, p.device()->devicePixelRatioF() > 1.0};
+
+    if (m_shape == bsOrb) {
+        f.use(shade(bg, 0), shade(bg, 0));
+        f.el(0, 0, W, H);
+        f.use(shade(bg, 2), shade(bg, 2));
+        f.el(0, 0, W - 1, H - 1);
+        f.use(shade(bg, 3), shade(bg, 3));
+        f.el(0, 0, W - 2, H - 2);
+        f.use(shade(face, 3), shade(face, 3));
+        f.el(0, 0, W2, H3);
+        f.use(shade(face, 1), shade(face, 1));
+        f.el(1, 1, W2, H3);
+        f.use(shade(face, 0), shade(face, 0));
+        f.el(2, 2, W2, H3);
+        f.use(face, face);
+        f.el(3, 3, W2 - 1, H3 - 1);
+        f.use(shade(face, 6), shade(face, 6));
+        f.el(d + 5, d + 3, W2 - 5, H3 / 3 + 2);
+        f.use(shade(face, 7), shade(face, 7));
+        f.el(d + 6, d + 3, W2 - 6, H3 / 3 + 1);
+        f.use(shade(face, 9), shade(face, 8));
+        f.el(d + 7, d + 3, W2 - 7, H3 / 3);
+        f.use(shade(face, 6), shade(face, 6));
+        f.el(d + 3, H3 / 2 + d, W2 - 3, H3 - 2);
+        f.use(shade(face, 7), shade(face, 7));
+        f.el(d + 4, H3 / 2 + d + 1, W2 - 4, H3 - 2);
+        f.use(shade(face, 8), shade(face, 8));
+        f.el(d + 5, H3 / 2 + d + 2, W2 - 5, H3 - 2);
+        f.use(shade(face, 9), shade(face, 9));
+        f.el(d + 7, H3 / 2 + d + 2, W2 - 7, H3 - 4);
+        return;
+    }
+
+    // Drop shadow and rim, then the face.
+    f.use(shade(bg, 4), shade(bg, 4));
+    f.rr(0, 0, W, H, R);
+    f.use(shade(bg, 2), shade(bg, 2));
+    f.rr(0, 0, W - 1, H - 1, R);
+    f.use(shade(bg, 3), shade(bg, 3));
+    f.rr(0, 0, W - 2, H - 2, R);
+    f.use(shade(face, 3), shade(face, 3));
+    f.rr(0, 0, W2, H3, R);
+    f.use(shade(face, 1), shade(face, 1));
+    f.rr(1, 1, W2, H3, R);
+    f.use(shade(face, 0), shade(face, 0));
+    f.rr(2, 2, W2, H3, R - 2);
+    f.use(face, face);
+    f.rr(3, 3, W2 - 1, H3 - 1, R - 4);
+
+    if (!m_smallCorners) {
+        // Highlight band on the upper half, glow on the lower half.
+        f.use(shade(face, 6), shade(face, 6));
+        f.rr(d + 5, d + 3, W2 - 5, H3 / 3 + 2, R);
+        f.use(shade(face, 7), shade(face, 7));
+        f.rr(d + 7, d + 3, W2 - 7, H3 / 3 + 1, R);
+        f.use(shade(face, 9), shade(face, 8));
+        f.rr(d + 8, d + 3, W2 - 8, H3 / 3, R);
+        f.use(shade(face, 6), shade(face, 6));
+        f.rr(d + 3, H3 / 2 + d, W2 - 3, H3 - 2, R);
+        f.use(shade(face, 7), shade(face, 7));
+        f.rr(d + 5, H3 / 2 + d + 1, W2 - 5, H3 - 2, R);
+        f.use(shade(face, 8), shade(face, 8));
+        f.rr(d + 7, H3 / 2 + d + 2, W2 - 7, H3 - 2, R);
+        f.use(shade(face, 9), shade(face, 9));
+        f.rr(d + 9, H3 / 2 + d + 3, W2 - 9, H3 - 4, R);
+    } else {
+        f.use(shade(face, 6), shade(face, 6));
+        f.rr(d + 3, d + 3, W2 - 1, H3 / 3 + 2, R);
+        f.use(shade(face, 7), shade(face, 7));
+        f.rr(d + 4, d + 3, W2 - 2, H3 / 3 + 1, R);
+        f.use(shade(face, 9), shade(face, 8));
+        f.rr(d + 4, d + 3, W2 - 2, H3 / 3, R);
+        f.use(shade(face, 6), shade(face, 6));
+        f.rr(d + 3, H3 / 2 + d, W2 - 3, H3 - 2, R);
+        f.use(shade(face, 7), shade(face, 7));
+        f.rr(d + 4, H3 / 2 + d + 1, W2 - 3, H3 - 2, 3);
+        f.use(shade(face, 8), shade(face, 8));
+        f.rr(d + 5, H3 / 2 + d + 2, W2 - 3, H3 - 2, 3);
+        f.use(shade(face, 9), shade(face, 9));
+        f.rr(d + 6, H3 / 2 + d + 3, W2 - 4, H3 - 4, 4);
+    }
+}
+
+void TJLAqua::drawCaption(QPainter& p, const QColor& bg, const QColor& face) const
+{
+    const bool pointerOn = m_state == Hot || m_state == Pressed;
+    if (m_caption.isEmpty() || (m_captionMouseOver && !pointerOn))
+        return;
+
+    p.setFont(m_font);
+    const QFontMetrics fm(m_font, p.device());
+    const int cx = fm.horizontalAdvance(m_caption);
+    const int cy = fm.height();
+    const int pressed = m_state == Pressed ? 1 : 0;
+    const int ty = std::max(0, (height() - 3 + 2 - cy) / 2) + pressed;
+    const int tx = (width() - 2 + 2 - cx) / 2 + pressed;
+    const int base = fm.ascent();
+
+    if (!m_enabled) {
+        p.setPen(shade(bg, 0));
+        p.drawText(QPoint(tx, ty - 1 + base), m_caption);
+        return;
+    }
+    // The light copy peeks out 2 px below the text, except when pressed.
+    p.setPen(shade(face, 7));
+    p.drawText(QPoint(tx, (pressed ? ty - 1 : ty + 1) + base), m_caption);
+    p.setPen(shade(m_fontColor, 5));
+    p.drawText(QPoint(tx, ty - 1 + base), m_caption);
+}
+
+void TJLAqua::paintEvent(QPaintEvent*)
+{
+    if (!parentWidget())
+        return;
+
+    QColor bg;
+    if (!sampleBackground(&bg))
+        bg = shade(m_backgroundError, 5);
+    const QColor face = faceColor(bg);
+
+    const qreal dpr = devicePixelRatioF();
+    QImage image(QSize(qCeil(width() * dpr), qCeil(height() * dpr)), QImage::Format_RGB32);
+    image.setDevicePixelRatio(dpr);
+    image.fill(bg);
+    {
+        QPainter p(&image);
+        if (dpr > 1.0)
+            p.setRenderHint(QPainter::Antialiasing);
+        drawShape(p, bg, face);
+        drawCaption(p, bg, face);
+    }
+    QPainter(this).drawImage(0, 0, image);
+}

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "controls/TColor.h"
+
+#include <QFont>
+#include <QWidget>
+
+class QPainter;
+
+// The glossy "aqua" push button: no focus, no keyboard; clicks on release over it.
+// It paints every layer into one off-screen image and copies that, so the shadow,
+// face and caption never flicker one after the other.
+class TJLAqua : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(bool CaptionMouseOver READ captionMouseOver WRITE setCaptionMouseOver)
+    Q_PROPERTY(bool ButtonActive READ buttonActive WRITE setButtonActive)
+    Q_PROPERTY(uint BackgroundError READ backgroundError WRITE setBackgroundError)
+    Q_PROPERTY(uint ButtonColor READ buttonColor WRITE setButtonColor)
+    Q_PROPERTY(TJLAquaType ButtonShape READ buttonShape WRITE setButtonShape)
+    Q_PROPERTY(QString Caption READ caption WRITE setCaption)
+    Q_PROPERTY(bool Enabled READ isButtonEnabled WRITE setButtonEnabled)
+    Q_PROPERTY(QFont Font READ buttonFont WRITE setButtonFont)
+    Q_PROPERTY(uint FontColor READ fontColor WRITE setFontColor)
+    Q_PROPERTY(TJLCustomColor CustomColor READ customColor WRITE setCustomColor)
+    Q_PROPERTY(bool SmallCorners READ smallCorners WRITE setSmallCorners)
+
+public:
+    enum TJLAquaType { bsOrb, bsButton };
+    Q_ENUM(TJLAquaType)
+    enum TJLCustomColor { ccNone, ccPaleBlue, ccNeonBlue, ccNeonGreen, ccNeonPink, ccOrange,
+                          ccViolet, ccRose, ccPepermint, ccBurntOrange, ccBrown };
+    Q_ENUM(TJLCustomColor)
+
+    explicit TJLAqua(QWidget* parent = nullptr);
+
+    bool captionMouseOver() const { return m_captionMouseOver; }
+    void setCaptionMouseOver(bool on) { m_captionMouseOver = on; }
+    bool buttonActive() const { return m_buttonActive; }
+    void setButtonActive(bool on);
+    TColor backgroundError() const { return m_backgroundError; }
+    void setBackgroundError(TColor c) { m_backgroundError = c; }
+    TColor buttonColor() const { return m_buttonColor; }
+    void setButtonColor(TColor c);
+    TJLAquaType buttonShape() const { return m_shape; }
+    void setButtonShape(TJLAquaType s);
+    QString caption() const { return m_caption; }
+    void setCaption(const QString& text);
+    bool isButtonEnabled() const { return m_enabled; }
+    void setButtonEnabled(bool on);
+    QFont buttonFont() const { return m_font; }
+    void setButtonFont(const QFont& f);
+    TColor fontColor() const { return m_fontColor; }
+    void setFontColor(TColor c);
+    TJLCustomColor customColor() const { return m_customColor; }
+    void setCustomColor(TJLCustomColor c);
+    bool smallCorners() const { return m_smallCorners; }
+    void setSmallCorners(bool on);
+
+    // One step of the button's shade table: k 0..4 darken, 5 keeps, 6..9 lighten.
+    static QColor shade(TColor c, int k);
+    static QColor shade(QColor c, int k);
+    static QColor presetColor(TJLCustomColor c);
+
+    // Where the pointer counts as over the face (not the shadow or the corners).
+    bool hitTest(QPoint p) const;
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void leaveEvent(QEvent*) override;
+
+private:
+    enum State : quint8 { Normal = 0, Pressed = 1, Hot = 3 };
+    void setState(State s);
+    void disarm();
+    bool sampleBackground(QColor* bg) const;
+    QColor faceColor(const QColor& bg) const;
+    void drawShape(QPainter& p, const QColor& bg, const QColor& face) const;
+    void drawCaption(QPainter& p, const QColor& bg, const QColor& face) const;
+
+    bool m_captionMouseOver = false;
+    bool m_buttonActive = false;
+    TColor m_backgroundError = TColors::clBtnFace;
+    TColor m_buttonColor = TColors::clBlue;
+    TJLAquaType m_shape = bsButton;
+    QString m_caption;
+    bool m_enabled = true;
+    QFont m_font;
+    TColor m_fontColor = TColors::clBlack;
+    TJLCustomColor m_customColor = ccNone;
+    bool m_smallCorners = false;
+    State m_state = Normal;
+    bool m_armed = false;
+};

@@ -1,0 +1,394 @@
+#include "controls/JLAqua.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+// Stands for the page's tiled picture: a sibling under the button that paints
+// itself without filling a background, as the tiled image does.
+class Backdrop : public QWidget
+{
+public:
+    Backdrop(QColor colour, QWidget* parent)
+        : QWidget(parent)
+        , m_colour(colour)
+    {
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), m_colour); }
+
+private:
+    QColor m_colour;
+};
+
+QColor at(const QImage& image, int x, int y)
+{
+    return QColor::fromRgb(image.pixel(x, y) | 0xFF000000u);
+}
+
+// A Calcular button as every equation page has it, on a page of the given colour.
+struct Page
+{
+    QWidget window;
+    Backdrop* backdrop;
+    TJLAqua* button;
+
+    explicit Page(QColor colour = QColor(215, 215, 215))
+    {
+        window.resize(541, 329);
+        backdrop = new Backdrop(colour, &window);
+        backdrop->setGeometry(window.rect());
+        button = new TJLAqua(&window);
+        button->setGeometry(388, 86, 103, 33);
+        button->setButtonShape(TJLAqua::bsButton);
+        button->setSmallCorners(false);
+        button->setButtonColor(TColors::clYellow);
+        button->setCustomColor(TJLAqua::ccOrange);
+        button->setFontColor(TColors::clRed);
+        QFont font(QStringLiteral("Comic Sans MS"));
+        font.setPixelSize(16);
+        font.setBold(false);
+        // Aliased text keeps the caption's pixels in the two exact colours.
+        font.setStyleStrategy(QFont::NoAntialias);
+        button->setButtonFont(font);
+        button->setCaption(QStringLiteral("Calcular"));
+        button->setBackgroundError(TColors::clWhite);
+        window.show();
+    }
+
+    QImage shot() const { return button->grab().toImage(); }
+};
+
+// A pixel of the plain face band between the upper highlight and the lower glow,
+// left of the caption.
+constexpr QPoint kFacePixel(12, 13);
+
+QRect boundsOf(const QImage& image, const QColor& colour)
+{
+    QRect r;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (at(image, x, y) == colour)
+                r |= QRect(x, y, 1, 1);
+    return r;
+}
+
+// The application drops a move to where the pointer already is, so step beside
+// the target first.
+void hover(QWidget* w, QPoint p)
+{
+    QTest::mouseMove(w, p + QPoint(0, 1));
+    QTest::mouseMove(w, p);
+}
+
+int countOf(const QImage& image, const QColor& colour)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += at(image, x, y) == colour;
+    return n;
+}
+
+}
+
+class TstJLAqua : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void shadeStep_data();
+    void shadeStep();
+    void face_data();
+    void face();
+    void hotFace();
+    void captionHasLightCopyBelow();
+    void pressedMovesCaption();
+    void backgroundIsSampledUnderTheCorner_data();
+    void backgroundIsSampledUnderTheCorner();
+    void siblingsAboveAreNotSampled();
+    void disabledLook();
+    void clicks_data();
+    void clicks();
+    void hitTest_data();
+    void hitTest();
+    void leavingRepaintsNormal();
+    void pointerAndFocus();
+};
+
+void TstJLAqua::initTestCase()
+{
+    QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
+}
+
+void TstJLAqua::shadeStep_data()
+{
+    QTest::addColumn<QColor>("colour");
+    QTest::addColumn<int>("k");
+    QTest::addColumn<QColor>("expected");
+
+    const QColor orange(246, 187, 26);
+    QTest::newRow("orange k0") << orange << 0 << QColor(209, 159, 22);
+    QTest::newRow("orange k3") << orange << 3 << QColor(98, 75, 10);
+    QTest::newRow("orange k4") << orange << 4 << QColor(231, 176, 24);
+    QTest::newRow("orange k5") << orange << 5 << orange;
+    QTest::newRow("orange k9") << orange << 9 << QColor(251, 228, 163);
+    QTest::newRow("white k4") << QColor(Qt::white) << 4 << QColor(240, 240, 240);
+    QTest::newRow("white k3") << QColor(Qt::white) << 3 << QColor(102, 102, 102);
+    QTest::newRow("white k9") << QColor(Qt::white) << 9 << QColor(Qt::white);
+    QTest::newRow("black k9") << QColor(Qt::black) << 9 << QColor(153, 153, 153);
+    QTest::newRow("half goes to even") << QColor(50, 50, 50) << 2 << QColor(28, 28, 28);
+    QTest::newRow("yellow k0") << QColor(255, 255, 0) << 0 << QColor(217, 217, 0);
+}
+
+void TstJLAqua::shadeStep()
+{
+    QFETCH(QColor, colour);
+    QFETCH(int, k);
+    QFETCH(QColor, expected);
+    QCOMPARE(TJLAqua::shade(colour, k), expected);
+    QCOMPARE(TJLAqua::shade(TColors::fromQColor(colour), k), expected);
+}
+
+void TstJLAqua::face_data()
+{
+    QTest::addColumn<uint>("buttonColor");
+    QTest::addColumn<int>("customColor");
+    QTest::addColumn<QColor>("expected");
+
+    QTest::newRow("custom colour wins") << uint(TColors::clYellow) << int(TJLAqua::ccOrange)
+                                        << QColor(246, 187, 26);
+    QTest::newRow("pure yellow pre-darkened") << uint(TColors::clYellow) << int(TJLAqua::ccNone)
+                                              << QColor(217, 217, 0);
+    QTest::newRow("pure blue pre-darkened") << uint(TColors::clBlue) << int(TJLAqua::ccNone)
+                                            << QColor(0, 0, 217);
+    QTest::newRow("other colours as they are") << uint(TColors::fromRgb(10, 120, 200))
+                                               << int(TJLAqua::ccNone) << QColor(10, 120, 200);
+    QTest::newRow("system button face") << uint(TColors::clBtnFace) << int(TJLAqua::ccNone)
+                                        << QApplication::palette().color(QPalette::Button);
+    QTest::newRow("pale blue preset") << uint(TColors::clRed) << int(TJLAqua::ccPaleBlue)
+                                      << QColor(114, 156, 252);
+}
+
+void TstJLAqua::face()
+{
+    QFETCH(uint, buttonColor);
+    QFETCH(int, customColor);
+    QFETCH(QColor, expected);
+
+    Page page;
+    page.button->setButtonColor(buttonColor);
+    page.button->setCustomColor(TJLAqua::TJLCustomColor(customColor));
+    QCOMPARE(at(page.shot(), kFacePixel.x(), kFacePixel.y()), expected);
+}
+
+void TstJLAqua::hotFace()
+{
+    Page page;
+    hover(page.button, QPoint(50, 16));
+    QCOMPARE(at(page.shot(), kFacePixel.x(), kFacePixel.y()), QColor(251, 228, 163));
+
+    // With CaptionMouseOver the face never lightens.
+    page.button->setCaptionMouseOver(true);
+    hover(page.button, QPoint(51, 16));
+    QCOMPARE(at(page.shot(), kFacePixel.x(), kFacePixel.y()), QColor(246, 187, 26));
+}
+
+void TstJLAqua::captionHasLightCopyBelow()
+{
+    Page page;
+    const QImage image = page.shot();
+    const QColor red(255, 0, 0);
+    const QColor light = TJLAqua::shade(QColor(246, 187, 26), 7);
+    QCOMPARE(light, QColor(249, 207, 95));
+
+    int checked = 0;
+    for (int y = 0; y + 2 < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (at(image, x, y) != red || at(image, x, y + 2) == red)
+                continue;
+            QCOMPARE(at(image, x, y + 2), light);
+            ++checked;
+        }
+    }
+    QVERIFY2(checked > 20, qPrintable(QString::number(checked)));
+    // The caption is centred on the face, above the shadow.
+    const QRect text = boundsOf(image, red);
+    QVERIFY(qAbs((text.left() + text.right()) / 2 - 50) <= 2);
+    QVERIFY(text.top() >= 2 && text.bottom() < 30);
+}
+
+void TstJLAqua::pressedMovesCaption()
+{
+    Page page;
+    const QColor red(255, 0, 0);
+    const QRect atRest = boundsOf(page.shot(), red);
+
+    QTest::mousePress(page.button, Qt::LeftButton, {}, QPoint(50, 16));
+    const QImage pressed = page.shot();
+    QCOMPARE(boundsOf(pressed, red), atRest.translated(1, 1));
+    // Pressed, the light copy hides under the text.
+    const QColor light = TJLAqua::shade(QColor(246, 187, 26), 7);
+    for (int y = atRest.top(); y <= atRest.bottom() + 3; ++y)
+        for (int x = atRest.left(); x <= atRest.right() + 1; ++x)
+            if (at(pressed, x, y) == light)
+                QVERIFY2(!(at(pressed, x, y - 2) == red), "light copy shows below the text");
+    QTest::mouseRelease(page.button, Qt::LeftButton, {}, QPoint(50, 16));
+}
+
+void TstJLAqua::backgroundIsSampledUnderTheCorner_data()
+{
+    QTest::addColumn<QColor>("page");
+    QTest::addColumn<QPoint>("position");
+    QTest::addColumn<QColor>("expected");
+
+    QTest::newRow("grey page") << QColor(215, 215, 215) << QPoint(388, 86) << QColor(215, 215, 215);
+    QTest::newRow("green page") << QColor(20, 160, 40) << QPoint(388, 86) << QColor(20, 160, 40);
+    QTest::newRow("corner above the page") << QColor(20, 160, 40) << QPoint(388, -5)
+                                           << QColor(Qt::white);
+    QTest::newRow("corner left of the page") << QColor(20, 160, 40) << QPoint(-1, 86)
+                                             << QColor(Qt::white);
+}
+
+void TstJLAqua::backgroundIsSampledUnderTheCorner()
+{
+    QFETCH(QColor, page);
+    QFETCH(QPoint, position);
+    QFETCH(QColor, expected);
+
+    Page p(page);
+    p.button->move(position);
+    const QImage image = p.shot();
+    QCOMPARE(at(image, 0, 0), expected);
+    // The drop shadow on the right edge is the background darkened 6 %.
+    QCOMPARE(at(image, 102, 16), TJLAqua::shade(expected, 4));
+}
+
+void TstJLAqua::siblingsAboveAreNotSampled()
+{
+    Page page;
+    auto* above = new Backdrop(Qt::blue, &page.window);
+    above->setGeometry(380, 80, 20, 20);
+    above->show();
+    above->raise();
+    QCOMPARE(at(page.shot(), 0, 0), QColor(215, 215, 215));
+}
+
+void TstJLAqua::disabledLook()
+{
+    Page page(QColor(Qt::white));
+    page.button->setButtonEnabled(false);
+    QSignalSpy clicked(page.button, &TJLAqua::clicked);
+
+    hover(page.button, QPoint(50, 16));
+    QTest::mousePress(page.button, Qt::LeftButton, {}, QPoint(50, 16));
+    const QImage image = page.shot();
+    QTest::mouseRelease(page.button, Qt::LeftButton, {}, QPoint(50, 16));
+
+    QCOMPARE(clicked.count(), 0);
+    // Drawn in shades of the page: the face is the page colour, the caption the
+    // page darkened 15 %, and nothing is red.
+    QCOMPARE(at(image, kFacePixel.x(), kFacePixel.y()), QColor(Qt::white));
+    QCOMPARE(countOf(image, QColor(255, 0, 0)), 0);
+    QVERIFY(countOf(image, QColor(217, 217, 217)) > 20);
+    QCOMPARE(at(image, 102, 16), QColor(240, 240, 240));
+}
+
+void TstJLAqua::clicks_data()
+{
+    QTest::addColumn<QList<QPoint>>("path");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<int>("expected");
+
+    // First point: press; last point: release; any between: moves with the button held.
+    const QPoint face(50, 16);
+    const QPoint corner(0, 0);
+    const QPoint away(150, 16);
+    QTest::newRow("press and release on the face") << QList<QPoint>{face, face} << true << 1;
+    QTest::newRow("drag off and release outside") << QList<QPoint>{face, away, away} << true << 0;
+    QTest::newRow("drag off and back") << QList<QPoint>{face, away, face, face} << true << 0;
+    QTest::newRow("press on a corner, release on the face")
+        << QList<QPoint>{corner, face, face} << true << 1;
+    QTest::newRow("press and release on a corner") << QList<QPoint>{corner, corner} << true << 1;
+    QTest::newRow("disabled") << QList<QPoint>{face, face} << false << 0;
+}
+
+void TstJLAqua::clicks()
+{
+    QFETCH(QList<QPoint>, path);
+    QFETCH(bool, enabled);
+    QFETCH(int, expected);
+
+    Page page;
+    page.button->setButtonEnabled(enabled);
+    QSignalSpy clicked(page.button, &TJLAqua::clicked);
+    QTest::mousePress(page.button, Qt::LeftButton, {}, path.first());
+    for (qsizetype i = 1; i + 1 < path.size(); ++i)
+        QTest::mouseMove(page.button, path.at(i));
+    QTest::mouseRelease(page.button, Qt::LeftButton, {}, path.last());
+    QCOMPARE(clicked.count(), expected);
+}
+
+void TstJLAqua::hitTest_data()
+{
+    QTest::addColumn<int>("shape");
+    QTest::addColumn<QPoint>("point");
+    QTest::addColumn<bool>("inside");
+
+    const int button = TJLAqua::bsButton;
+    const int orb = TJLAqua::bsOrb;
+    QTest::newRow("button centre") << button << QPoint(51, 16) << true;
+    QTest::newRow("button top-left corner") << button << QPoint(2, 2) << false;
+    QTest::newRow("button left end") << button << QPoint(3, 16) << true;
+    QTest::newRow("button left of the region") << button << QPoint(1, 16) << false;
+    QTest::newRow("button right shadow") << button << QPoint(102, 16) << false;
+    QTest::newRow("button last column") << button << QPoint(101, 16) << true;
+    QTest::newRow("button bottom shadow") << button << QPoint(51, 31) << false;
+    QTest::newRow("orb centre") << orb << QPoint(51, 15) << true;
+    QTest::newRow("orb corner") << orb << QPoint(5, 3) << false;
+    QTest::newRow("orb left end") << orb << QPoint(2, 15) << true;
+}
+
+void TstJLAqua::hitTest()
+{
+    QFETCH(int, shape);
+    QFETCH(QPoint, point);
+    QFETCH(bool, inside);
+
+    TJLAqua button;
+    button.resize(103, 33);
+    button.setButtonShape(TJLAqua::TJLAquaType(shape));
+    QCOMPARE(button.hitTest(point), inside);
+}
+
+void TstJLAqua::leavingRepaintsNormal()
+{
+    Page page;
+    hover(page.button, QPoint(50, 16));
+    QCOMPARE(at(page.shot(), kFacePixel.x(), kFacePixel.y()), QColor(251, 228, 163));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(page.button, &leave);
+    QCOMPARE(at(page.shot(), kFacePixel.x(), kFacePixel.y()), QColor(246, 187, 26));
+}
+
+void TstJLAqua::pointerAndFocus()
+{
+    TJLAqua button;
+    QCOMPARE(button.cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(button.focusPolicy(), Qt::NoFocus);
+    QCOMPARE(button.size(), QSize(75, 25));
+    QCOMPARE(button.buttonColor(), TColors::clBlue);
+    QCOMPARE(button.backgroundError(), TColors::clBtnFace);
+    QCOMPARE(button.buttonShape(), TJLAqua::bsButton);
+    QVERIFY(button.isButtonEnabled());
+    QVERIFY(button.buttonFont().bold());
+    QCOMPARE(button.buttonFont().pointSize(), 10);
+}
+
+QTEST_MAIN(TstJLAqua)
+#include "tst_jlaqua.moc"
