@@ -143,26 +143,22 @@ void TButtonXPMACCorel::loadGlyph()
     m_glyphWidth = m_glyphKind == glNone ? 0 : int(m_glyph.deviceIndependentSize().width());
 }
 
+bool TButtonXPMACCorel::activeWith(const QWidget* focused) const
+{
+    // Focus on a push button makes that one the active button; focus anywhere
+    // else hands the look back to the default button.
+    return qobject_cast<const QPushButton*>(focused) ? focused == this : isDefault();
+}
+
 void TButtonXPMACCorel::followFocus(QWidget* focused)
 {
     if (!focused || focused->window() != window())
         return;
-    // Focus on a push button makes that one the active button; focus anywhere
-    // else hands the look back to the default button.
-    const bool active = qobject_cast<QPushButton*>(focused) ? focused == this : isDefault();
+    const bool active = activeWith(focused);
     if (active == m_defaultLook)
         return;
     m_defaultLook = active;
     update();
-}
-
-void TButtonXPMACCorel::showEvent(QShowEvent* e)
-{
-    QPushButton::showEvent(e);
-    if (QWidget* focused = window()->focusWidget())
-        followFocus(focused);
-    else if (isDefault() != m_defaultLook)
-        m_defaultLook = isDefault();
 }
 
 void TButtonXPMACCorel::enterEvent(QEnterEvent* e)
@@ -286,6 +282,9 @@ void TButtonXPMACCorel::paintEvent(QPaintEvent*)
     int cell = CellNormal;
 
     m_mouseOver = QRect(mapToGlobal(QPoint(0, 0)), size()).contains(QCursor::pos());
+    // Qt has no notification when a button is made the default one, so the
+    // flag is brought up to date with the window's focus before each draw too.
+    m_defaultLook = activeWith(window()->focusWidget());
 
     if (m_defaultLook || focus) {
         if (corel) {

@@ -51,12 +51,12 @@ protected:
     void enterEvent(QEnterEvent* e) override;
     void leaveEvent(QEvent* e) override;
     void changeEvent(QEvent* e) override;
-    void showEvent(QShowEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
 
 private:
     void loadSkin();
     void loadGlyph();
+    bool activeWith(const QWidget* focused) const;
     void followFocus(QWidget* focused);
     void drawSkinFace(QPainter& p, int cell) const;
     void drawCorelBevel(QPainter& p, const QRect& r, Cell look) const;
