@@ -321,6 +321,7 @@ void TButtonXPMACCorel::paintEvent(QPaintEvent*)
         r.adjust(inset, inset, -inset, -inset);
         QPen dotted(TColors::toQColor(TColors::systemColor(6)), 1, Qt::CustomDashLine);
         dotted.setDashPattern({1, 1});
+        dotted.setCosmetic(true);
         p.setPen(dotted);
         p.setBrush(Qt::NoBrush);
         p.drawRect(r.adjusted(0, 0, -1, -1));
