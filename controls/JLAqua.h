@@ -57,6 +57,12 @@ public:
     bool smallCorners() const { return m_smallCorners; }
     void setSmallCorners(bool on);
 
+    // The generated layout code sets the Font and Enabled properties through these
+    // names. Like those properties they belong to the button: the caption font and
+    // the button's own enabled state; QWidget's font and enabled state stay as they are.
+    void setFont(const QFont& f) { setButtonFont(f); }
+    void setEnabled(bool on) { setButtonEnabled(on); }
+
     // One step of the button's shade table: k 0..4 darken, 5 keeps, 6..9 lighten.
     static QColor shade(TColor c, int k);
     static QColor shade(QColor c, int k);

@@ -119,6 +119,7 @@ private slots:
     void hitTest();
     void leavingRepaintsNormal();
     void pointerAndFocus();
+    void layoutSettersReachTheButton();
 };
 
 void TstJLAqua::initTestCase()
@@ -388,6 +389,27 @@ void TstJLAqua::pointerAndFocus()
     QVERIFY(button.isButtonEnabled());
     QVERIFY(button.buttonFont().bold());
     QCOMPARE(button.buttonFont().pointSize(), 10);
+}
+
+void TstJLAqua::layoutSettersReachTheButton()
+{
+    Page page;
+    QFont comic(QStringLiteral("Comic Sans MS"));
+    comic.setPixelSize(16);
+    comic.setBold(false);
+    page.button->setFont(comic);
+    QCOMPARE(page.button->buttonFont(), comic);
+    QCOMPARE(page.button->property("Font").value<QFont>(), comic);
+
+    QSignalSpy clicked(page.button, &TJLAqua::clicked);
+    page.button->setEnabled(false);
+    QVERIFY(!page.button->isButtonEnabled());
+    QVERIFY(page.button->QWidget::isEnabled());
+    QTest::mouseClick(page.button, Qt::LeftButton, {}, QPoint(50, 16));
+    QCOMPARE(clicked.count(), 0);
+    page.button->setProperty("Enabled", true);
+    QTest::mouseClick(page.button, Qt::LeftButton, {}, QPoint(50, 16));
+    QCOMPARE(clicked.count(), 1);
 }
 
 QTEST_MAIN(TstJLAqua)
