@@ -82,6 +82,9 @@ QImage toPalette(const QImage& rgb)
     std::vector<std::vector<Entry>> boxes(1);
     for (auto it = counts.cbegin(); it != counts.cend(); ++it)
         boxes[0].push_back({it.key(), it.value()});
+    // Hash order changes from run to run; sorting keeps the pictures identical.
+    std::sort(boxes[0].begin(), boxes[0].end(),
+              [](const Entry& a, const Entry& b) { return a.colour < b.colour; });
 
     auto channel = [](QRgb c, int ch) { return ch == 0 ? qRed(c) : ch == 1 ? qGreen(c) : qBlue(c); };
     auto widest = [&](const std::vector<Entry>& box, int* range) {
@@ -114,7 +117,7 @@ QImage toPalette(const QImage& rgb)
         if (pick < 0)
             break;
         std::vector<Entry>& box = boxes[size_t(pick)];
-        std::sort(box.begin(), box.end(), [&](const Entry& a, const Entry& b) {
+        std::stable_sort(box.begin(), box.end(), [&](const Entry& a, const Entry& b) {
             return channel(a.colour, pickChannel) < channel(b.colour, pickChannel);
         });
         long total = 0;
@@ -454,7 +457,11 @@ const std::vector<std::pair<QString, Painting>>& glyphs()
         {"A_GLNONE", [](QPainter&) {}},
         {"glyph_hidrostatica",
          [](QPainter& p) {
-             // A drop of water over a wavy surface.
+             // A drop of water, narrowed to ten pixels so that it and "Hidrostática"
+             // fit the 77-pixel area button side by side.
+             p.translate(5, 0);
+             p.scale(0.85, 1);
+             p.translate(-8, 0);
              QPainterPath drop;
              drop.moveTo(8, 0.8);
              drop.cubicTo(9.5, 4, 13, 6.5, 13, 9.6);
@@ -479,9 +486,11 @@ const std::vector<std::pair<QString, Painting>>& glyphs()
 bool drawGlyphs(const QString& dir)
 {
     bool ok = true;
-    for (const auto& [name, paint] : glyphs())
+    for (const auto& [name, paint] : glyphs()) {
+        const QSize size(name == "glyph_hidrostatica" ? 10 : 16, 16);
         for (int scale : {1, 2})
-            ok &= save(keyed(paintAt(QSize(16, 16), scale, paint), kOlive), dir, name, scale);
+            ok &= save(keyed(paintAt(size, scale, paint), kOlive), dir, name, scale);
+    }
     return ok;
 }
 
