@@ -120,6 +120,7 @@ private slots:
     void leavingRepaintsNormal();
     void pointerAndFocus();
     void layoutSettersReachTheButton();
+    void captionOnlyUnderThePointer();
 };
 
 void TstJLAqua::initTestCase()
@@ -410,6 +411,19 @@ void TstJLAqua::layoutSettersReachTheButton()
     page.button->setProperty("Enabled", true);
     QTest::mouseClick(page.button, Qt::LeftButton, {}, QPoint(50, 16));
     QCOMPARE(clicked.count(), 1);
+}
+
+void TstJLAqua::captionOnlyUnderThePointer()
+{
+    Page page;
+    page.button->setCaptionMouseOver(true);
+    const QColor red(255, 0, 0);
+    page.button->update();
+    QCOMPARE(countOf(page.shot(), red), 0);
+    hover(page.button, QPoint(50, 16));
+    QVERIFY(countOf(page.shot(), red) > 20);
+    hover(page.button, QPoint(1, 1));
+    QCOMPARE(countOf(page.shot(), red), 0);
 }
 
 QTEST_MAIN(TstJLAqua)
