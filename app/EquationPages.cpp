@@ -1,0 +1,151 @@
+#include "app/EquationPages.h"
+
+#include "app/Application.h"
+#include "app/Fonts.h"
+#include "app/PageRegistry.h"
+#include "app/TEdit.h"
+#include "catalogue/Catalogue.h"
+#include "controls/Gradpan.h"
+#include "controls/JLAqua.h"
+#include "engine/DecimalSeparator.h"
+
+#include <QLabel>
+#include <QStackedWidget>
+#include <stdexcept>
+
+const QString EquationPages::calcularHint = QStringLiteral("Clique para Calcular");
+
+EquationPages::EquationPages(QStackedWidget* equacoes, TGradPan* header, QObject* parent)
+    : QObject(parent)
+    , m_equacoes(equacoes)
+    , m_header(header)
+{
+}
+
+QWidget* EquationPages::page(const char* name)
+{
+    const QString key = QString::fromLatin1(name);
+    if (QWidget* built = m_pages.value(key))
+        return built;
+    return build(key);
+}
+
+QWidget* EquationPages::build(const QString& name)
+{
+    const PageRegistry::Entry* entry = PageRegistry::find(name);
+    if (!entry)
+        throw std::logic_error("no equation page named " + name.toStdString());
+    auto* page = new QWidget;
+    entry->setup(page);
+    Fonts::applyPixelSizes(page);
+    m_equacoes->addWidget(page);
+    m_pages.insert(name, page);
+
+    const auto children = page->findChildren<QWidget*>();
+    for (QWidget* w : children) {
+        if (!w->objectName().isEmpty())
+            m_widgets.insert(w->objectName(), w);
+        if (auto* label = qobject_cast<QLabel*>(w); label && label->pixmap().isNull())
+            label->adjustSize();
+        if (auto* edit = qobject_cast<TEdit*>(w)) {
+            // Built after the last clearing of every field: starts as a cleared field.
+            edit->clear();
+            m_fields.insert(edit->objectName(), edit);
+            m_fieldsInOrder.push_back(edit);
+        }
+        if (auto* button = qobject_cast<TJLAqua*>(w)) {
+            m_buttons.push_back(button);
+            if (m_hintsReset)
+                button->setToolTip(calcularHint);
+            if (const Solver* solver = Catalogue::solverOfButton(button->objectName())) {
+                connect(button, &TJLAqua::clicked, this, [this, solver] {
+                    runEventHandler([this, solver] {
+                        Calcular calcular(*this, decimalSeparator());
+                        solver->solve(calcular);
+                    });
+                });
+            }
+        }
+    }
+    emit pageBuilt(page);
+    return page;
+}
+
+template <class T>
+T* EquationPages::named(const char* name) const
+{
+    auto* w = qobject_cast<T*>(m_widgets.value(QString::fromLatin1(name)));
+    if (!w)
+        throw std::logic_error(std::string("no component named ") + name);
+    return w;
+}
+
+QWidget* EquationPages::widget(const char* name) const
+{
+    return m_widgets.value(QString::fromLatin1(name));
+}
+
+Field& EquationPages::field(const char* name)
+{
+    TEdit* edit = m_fields.value(QString::fromLatin1(name));
+    if (!edit)
+        throw std::logic_error(std::string("no field named ") + name);
+    return *edit;
+}
+
+void EquationPages::setCaption(const char* name, const QString& text)
+{
+    auto* label = named<QLabel>(name);
+    label->setText(text);
+    label->adjustSize();
+}
+
+void EquationPages::setLeft(const char* name, int x)
+{
+    QWidget* w = named<QWidget>(name);
+    w->move(x, w->y());
+}
+
+void EquationPages::setWidth(const char* name, int width)
+{
+    QWidget* w = named<QWidget>(name);
+    w->resize(width, w->height());
+}
+
+void EquationPages::setVisible(const char* name, bool visible)
+{
+    named<QWidget>(name)->setVisible(visible);
+}
+
+void EquationPages::setFieldText(const char* name, const QString& text)
+{
+    field(name).setText(text);
+}
+
+void EquationPages::clearFields()
+{
+    for (TEdit* edit : m_fieldsInOrder)
+        edit->clear();
+}
+
+void EquationPages::setHeader(const QString& text)
+{
+    m_header->setCaption(text);
+}
+
+void EquationPages::showPage(const char* name)
+{
+    m_equacoes->setCurrentWidget(page(name));
+}
+
+QChar EquationPages::decimalSeparator() const
+{
+    return DecimalSeparator::current();
+}
+
+void EquationPages::resetHints()
+{
+    m_hintsReset = true;
+    for (TJLAqua* button : m_buttons)
+        button->setToolTip(calcularHint);
+}

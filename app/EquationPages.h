@@ -1,0 +1,63 @@
+#pragma once
+
+#include "engine/Topic.h"
+
+#include <QHash>
+#include <QObject>
+#include <vector>
+
+class QStackedWidget;
+class QWidget;
+class TEdit;
+class TGradPan;
+class TJLAqua;
+
+// The equation pages of the main window (the page control `Equacoes`) as the topics and
+// solvers see them. A page is built from its form the first time a topic shows it, so
+// start-up pays only for the page it opens on.
+class EquationPages : public QObject, public EquationWindow
+{
+    Q_OBJECT
+
+public:
+    EquationPages(QStackedWidget* equacoes, TGradPan* header, QObject* parent = nullptr);
+
+    // EquationWindow
+    Field& field(const char* name) override;
+    void setCaption(const char* name, const QString& text) override;
+    void setLeft(const char* name, int x) override;
+    void setWidth(const char* name, int width) override;
+    void setVisible(const char* name, bool visible) override;
+    void setFieldText(const char* name, const QString& text) override;
+    void clearFields() override;
+    void setHeader(const QString& text) override;
+    void showPage(const char* page) override;
+    QChar decimalSeparator() const override;
+
+    // Every Calcular button, now and on pages built later, shows this hint.
+    void resetHints();
+
+    QWidget* page(const char* name);
+    QWidget* widget(const char* name) const;
+    const std::vector<TEdit*>& fields() const { return m_fieldsInOrder; }
+    const std::vector<TJLAqua*>& calcularButtons() const { return m_buttons; }
+
+    static const QString calcularHint;
+
+signals:
+    void pageBuilt(QWidget* page);
+
+private:
+    QWidget* build(const QString& name);
+    template <class T>
+    T* named(const char* name) const;
+
+    QStackedWidget* m_equacoes;
+    TGradPan* m_header;
+    QHash<QString, QWidget*> m_pages;
+    QHash<QString, QWidget*> m_widgets;
+    QHash<QString, TEdit*> m_fields;
+    std::vector<TEdit*> m_fieldsInOrder;
+    std::vector<TJLAqua*> m_buttons;
+    bool m_hintsReset = false;
+};

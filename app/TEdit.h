@@ -1,0 +1,37 @@
+#pragma once
+
+#include "engine/Field.h"
+
+#include <QLineEdit>
+
+// A field of an equation page: a single-line edit whose key filter decides, character
+// by character, what typing may insert.
+class TEdit : public QLineEdit, public Field
+{
+    Q_OBJECT
+    // Which filter serves the field: "eSKeyPress" (the default) or "tiCosKeyPress".
+    Q_PROPERTY(QString OnKeyPress READ onKeyPress WRITE setOnKeyPress)
+
+public:
+    explicit TEdit(QWidget* parent = nullptr);
+
+    QString onKeyPress() const { return m_tiCos ? QStringLiteral("tiCosKeyPress") : QStringLiteral("eSKeyPress"); }
+    void setOnKeyPress(const QString& handler) { m_tiCos = handler == QLatin1String("tiCosKeyPress"); }
+
+    QString text() const override { return QLineEdit::text(); }
+    void setText(const QString& text) override { QLineEdit::setText(text); }
+    void paintGiven() override;
+
+    // The given colour: every field's font has it at rest.
+    static QColor givenColor() { return QColor(0, 0, 255); }
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
+
+private:
+    std::optional<QChar> filter(QChar c) const;
+
+    bool m_tiCos = false;
+};

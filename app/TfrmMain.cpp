@@ -1,0 +1,203 @@
+#include "app/TfrmMain.h"
+
+#include "app/Application.h"
+#include "app/EquationPages.h"
+#include "app/Fonts.h"
+#include "app/TfrmAbout.h"
+#include "catalogue/Catalogue.h"
+#include "controls/ButtonXPMACCorel.h"
+#include "controls/XPMenu.h"
+#include "engine/NumberText.h"
+#include "ui_fMain.h"
+
+#include <QDesktopServices>
+#include <QLayout>
+#include <QMessageBox>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QUrl>
+
+const QString TfrmMain::warningCaption = QStringLiteral("ATENÇÃO");
+const QString TfrmMain::warningText = QStringLiteral(
+    "Preencha os dados corretamente!\r\nObs.: Apenas um campo deve estar em branco para ser calculado.");
+
+namespace {
+
+// The area buttons and the topic lists they open.
+struct AreaLink
+{
+    const char* button;
+    const char* list;
+};
+constexpr AreaLink areaLinks[] = {
+    {"ButtonXPMACCorel17", "TabSheet8"},  {"ButtonXPMACCorel18", "TabSheet9"},
+    {"ButtonXPMACCorel19", "TabSheet15"}, {"ButtonXPMACCorel21", "TabSheet19"},
+    {"ButtonXPMACCorel20", "TabSheet30"}, {"ButtonXPMACCorel3", "TabSheet35"},
+    {"ButtonXPMACCorel4", "TabSheet44"},  {"ButtonXPMACCorel22", "TabSheet41"},
+};
+
+// The hidden e-mail items: who each one writes to.
+struct Contact
+{
+    const char* item;
+    const char* address;
+};
+constexpr Contact contacts[] = {
+    {"EnviarEmailContato1", "ana.moreira@tavensa.example"},
+    {"EnviarEmailContato2", "carlos.lins@tavensa.example"},
+    {"EnviarEmailContato3", "fernanda.vidal@tavensa.example"},
+};
+
+}
+
+TfrmMain::TfrmMain(QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                              | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , ui(std::make_unique<Ui::TfrmMain>())
+{
+    ui->setupUi(this);
+    Fonts::applyPixelSizes(this);
+    // The two page controls hide their tab rows: the topic lists under the area bar,
+    // the equation pages under the header.
+    ui->Menu->setContentsMargins(4, 24, 4, 4);
+    ui->Equacoes->setContentsMargins(4, 16, 4, 4);
+    ui->EnviarEmail1->menuAction()->setVisible(false);
+
+    centralWidget()->setFixedSize(679, 398);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    m_pages = new EquationPages(ui->Equacoes, ui->pNome, this);
+    m_events = new TApplicationEvents(this);
+    m_events->setObjectName(QStringLiteral("ApplicationEvents1"));
+    m_events->OnException = [this](QObject* sender, const std::exception& e) { ApplicationEvents1Exception(sender, e); };
+
+    m_xpMenu = new TXPMenu(this);
+    QFont menuFont(QStringLiteral("Tahoma"));
+    menuFont.setPixelSize(12);
+    m_xpMenu->setFont(menuFont);
+    m_xpMenu->setDimLevel(30);
+    m_xpMenu->setGrayLevel(50);
+    m_xpMenu->setIconWidth(16);
+    m_xpMenu->setUseSystemColors(false);
+    m_xpMenu->setGradient(true);
+    m_xpMenu->setFlatMenu(true);
+    m_xpMenu->setAutoDetect(false);
+    m_xpMenu->setActive(true);
+
+    connectNavigation();
+    connectMenu();
+    connectTopics();
+    centreOnScreen();
+}
+
+TfrmMain::~TfrmMain() = default;
+
+void TfrmMain::centreOnScreen()
+{
+    adjustSize();
+    if (const QScreen* s = screen()) {
+        const QRect area = s->availableGeometry();
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
+}
+
+void TfrmMain::connectNavigation()
+{
+    for (const AreaLink& link : areaLinks) {
+        auto* button = findChild<TButtonXPMACCorel*>(QLatin1String(link.button));
+        QWidget* list = findChild<QWidget*>(QLatin1String(link.list));
+        connect(button, &QPushButton::clicked, this, [this, list] { runEventHandler([=, this] { showArea(list); }); });
+    }
+}
+
+void TfrmMain::connectMenu()
+{
+    const auto areaButton = [this](const char* name) { return findChild<TButtonXPMACCorel*>(QLatin1String(name)); };
+    connect(ui->Sair1, &QAction::triggered, this, [this] { runEventHandler([this] { Sair1Click(); }); });
+    connect(ui->Sobre1, &QAction::triggered, this, [this] { runEventHandler([this] { Sobre1Click(); }); });
+    // Cinemática and Dinâmica show their lists themselves; the others click their area button.
+    connect(ui->Cinemtica1, &QAction::triggered, this, [this] { runEventHandler([this] { showArea(ui->TabSheet8); }); });
+    connect(ui->Dinmica1, &QAction::triggered, this, [this] { runEventHandler([this] { showArea(ui->TabSheet9); }); });
+    const std::pair<QAction*, const char*> clickers[] = {
+        {ui->Hidrosttica1, "ButtonXPMACCorel19"}, {ui->ermologia1, "ButtonXPMACCorel21"},
+        {ui->ptica1, "ButtonXPMACCorel20"},       {ui->Eletrosttica1, "ButtonXPMACCorel3"},
+        {ui->Eletrodinmica1, "ButtonXPMACCorel4"}, {ui->Ondas1, "ButtonXPMACCorel22"},
+    };
+    for (const auto& [item, button] : clickers)
+        connect(item, &QAction::triggered, areaButton(button), &QAbstractButton::click);
+    for (const Contact& contact : contacts) {
+        auto* item = findChild<QAction*>(QLatin1String(contact.item));
+        const QString address = QString::fromLatin1(contact.address);
+        connect(item, &QAction::triggered, this, [this, address] { runEventHandler([=, this] { sendEmail(address); }); });
+    }
+}
+
+void TfrmMain::connectTopics()
+{
+    const auto buttons = ui->Menu->findChildren<TButtonXPMACCorel*>();
+    for (TButtonXPMACCorel* button : buttons) {
+        const Topic* topic = Catalogue::topicOfButton(button->objectName());
+        if (!topic)
+            continue;
+        connect(button, &QPushButton::clicked, this, [this, topic] {
+            runEventHandler([this, topic] { chooseTopic(*m_pages, *topic); });
+        });
+    }
+}
+
+void TfrmMain::showEvent(QShowEvent* e)
+{
+    QMainWindow::showEvent(e);
+    if (!m_shown) {
+        m_shown = true;
+        runEventHandler([this] { FormShow(); });
+    }
+}
+
+void TfrmMain::FormShow()
+{
+    ui->Menu->setCurrentWidget(ui->TabSheet8);
+    chooseTopic(*m_pages, *Catalogue::topicOfButton(u"ButtonXPMACCorel1"));
+    ui->ButtonXPMACCorel1->setFocus();
+    m_pages->resetHints();
+}
+
+void TfrmMain::showArea(QWidget* list)
+{
+    ui->Menu->setCurrentWidget(list);
+    resetScroll();
+}
+
+void TfrmMain::resetScroll()
+{
+    const auto boxes = findChildren<QScrollArea*>();
+    for (QScrollArea* box : boxes)
+        box->verticalScrollBar()->setValue(0);
+}
+
+void TfrmMain::Sair1Click()
+{
+    close();
+}
+
+void TfrmMain::Sobre1Click()
+{
+    if (m_about)
+        m_about->exec();
+}
+
+void TfrmMain::sendEmail(const QString& address)
+{
+    QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + address + QStringLiteral("?subject=CD Tavensa - Velquora")));
+}
+
+void TfrmMain::ApplicationEvents1Exception(QObject*, const std::exception& e)
+{
+    // Only a blank operand is the student's to fix; every other failure ends the
+    // calculation without a word.
+    if (QString::fromUtf8(e.what()) != NumberText::conversionMessage(u""))
+        return;
+    QMessageBox box(QMessageBox::Warning, warningCaption, warningText, QMessageBox::Ok, this);
+    box.exec();
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QMainWindow>
+#include <exception>
+#include <memory>
+
+namespace Ui {
+class TfrmMain;
+}
+class EquationPages;
+class TApplicationEvents;
+class TfrmAbout;
+class TXPMenu;
+
+// The main window: area bar, topic lists, the header and the equation pages.
+class TfrmMain : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit TfrmMain(QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    void setAboutWindow(TfrmAbout* about) { m_about = about; }
+    EquationPages& pages() { return *m_pages; }
+
+    // Scrolls every topic list back to its top.
+    void resetScroll();
+
+    // Event handlers.
+    void FormShow();
+    void showArea(QWidget* list);
+    void Sair1Click();
+    void Sobre1Click();
+    void sendEmail(const QString& address);
+    void ApplicationEvents1Exception(QObject* sender, const std::exception& e);
+
+    static const QString warningCaption;
+    static const QString warningText;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+
+private:
+    void connectNavigation();
+    void connectMenu();
+    void connectTopics();
+    void centreOnScreen();
+
+    std::unique_ptr<Ui::TfrmMain> ui;
+    EquationPages* m_pages;
+    TApplicationEvents* m_events;
+    TXPMenu* m_xpMenu;
+    TfrmAbout* m_about = nullptr;
+    bool m_shown = false;
+};

@@ -1,0 +1,47 @@
+#include "catalogue/Catalogue.h"
+
+#include "catalogue/Cinematica.h"
+
+#include <vector>
+
+namespace Catalogue {
+
+namespace {
+
+template <class T>
+std::vector<T> joined(std::initializer_list<std::span<const T>> areas)
+{
+    std::vector<T> all;
+    for (auto area : areas)
+        all.insert(all.end(), area.begin(), area.end());
+    return all;
+}
+
+const std::vector<Topic>& topics()
+{
+    static const auto all = joined<Topic>({Cinematica::topics});
+    return all;
+}
+
+const std::vector<Solver>& solvers()
+{
+    static const auto all = joined<Solver>({Cinematica::solvers});
+    return all;
+}
+
+template <class T>
+const T* byButton(const std::vector<T>& table, QStringView button)
+{
+    for (const T& entry : table) {
+        if (button == QLatin1StringView(entry.button))
+            return &entry;
+    }
+    return nullptr;
+}
+
+}
+
+const Topic* topicOfButton(QStringView button) { return byButton(topics(), button); }
+const Solver* solverOfButton(QStringView button) { return byButton(solvers(), button); }
+
+}

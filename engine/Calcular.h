@@ -1,0 +1,42 @@
+#pragma once
+
+#include "engine/Field.h"
+#include "engine/Number.h"
+#include "engine/NumberText.h"
+
+#include <initializer_list>
+
+// The protocol every solver follows: one block per variable, in the solver's own order.
+// A block acts only when its field is blank: it reads its operands (at that moment, so
+// an earlier block's result counts), computes, writes the result, then paints the
+// operands. The first error ends the click; what earlier blocks wrote stays.
+class Calcular
+{
+public:
+    Calcular(FieldLookup& fields, QChar decimalSeparator)
+        : m_fields(fields)
+        , m_separator(decimalSeparator)
+    {
+    }
+
+    Number strict(const char* name) { return NumberText::toNumber(m_fields.field(name).text(), m_separator); }
+    Number tolerant(const char* name) { return NumberText::parseTolerant(m_fields.field(name).text(), m_separator); }
+    // A constant the solver holds as decimal text, converted like a typed value.
+    Number constant(const QString& decimalText) { return NumberText::toNumber(decimalText, m_separator); }
+
+    template <class Formula>
+    void block(const char* target, Formula formula, std::initializer_list<const char*> painted = {})
+    {
+        Field& field = m_fields.field(target);
+        if (!field.isBlank())
+            return;
+        const Number result = formula();
+        field.setText(NumberText::format(result, m_separator));
+        for (const char* name : painted)
+            m_fields.field(name).paintGiven();
+    }
+
+private:
+    FieldLookup& m_fields;
+    QChar m_separator;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+// One variable of an equation page as the engine sees it: its text is its whole state.
+class Field
+{
+public:
+    virtual ~Field() = default;
+    virtual QString text() const = 0;
+    virtual void setText(const QString& text) = 0;
+    // Sets the font colour to the given colour (blue), the colour every field has at rest.
+    virtual void paintGiven() = 0;
+
+    bool isBlank() const { return text().isEmpty(); }
+};
+
+// Finds a field of the window by its component name.
+class FieldLookup
+{
+public:
+    virtual ~FieldLookup() = default;
+    virtual Field& field(const char* name) = 0;
+};

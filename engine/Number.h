@@ -1,0 +1,73 @@
+#pragma once
+
+#include <cmath>
+#include <stdexcept>
+
+// Every failure of a calculation is one of these; the window judges them by message alone.
+class EngineError : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Text that is not a number ("'%s' is not a valid floating point value").
+class ConversionError : public EngineError
+{
+public:
+    using EngineError::EngineError;
+};
+
+// Division by zero, overflow or an invalid operation in a formula.
+class MathError : public EngineError
+{
+public:
+    using EngineError::EngineError;
+    static constexpr const char* divisionByZero = "Floating point division by zero";
+    static constexpr const char* overflow = "Floating point overflow";
+    static constexpr const char* invalidOperation = "Invalid floating point operation";
+};
+
+// An 80-bit extended value (64-bit significand, round to nearest even) whose arithmetic
+// raises MathError instead of producing an infinity or a NaN. The checks look at the
+// operands and the result, not at the FPU status flags, so they hold whatever the
+// optimiser or a sanitizer does with those flags. Underflow stays quiet.
+class Number
+{
+public:
+    constexpr Number() = default;
+    constexpr Number(long double v) : m_value(v) { }
+
+    constexpr long double value() const { return m_value; }
+
+    friend Number operator+(Number a, Number b) { return checked(a.m_value + b.m_value); }
+    friend Number operator-(Number a, Number b) { return checked(a.m_value - b.m_value); }
+    friend Number operator*(Number a, Number b) { return checked(a.m_value * b.m_value); }
+    friend Number operator/(Number a, Number b)
+    {
+        if (b.m_value == 0)
+            throw MathError(a.m_value == 0 || std::isnan(a.m_value) ? MathError::invalidOperation
+                                                                    : MathError::divisionByZero);
+        return checked(a.m_value / b.m_value);
+    }
+    friend Number operator-(Number a) { return Number(-a.m_value); }
+    friend Number sqrt(Number a)
+    {
+        if (a.m_value < 0)
+            throw MathError(MathError::invalidOperation);
+        return checked(std::sqrt(a.m_value));
+    }
+    friend bool operator==(Number a, Number b) { return a.m_value == b.m_value; }
+
+    // A value that came from outside the arithmetic (a conversion) must be finite too.
+    static Number checked(long double r)
+    {
+        if (std::isnan(r))
+            throw MathError(MathError::invalidOperation);
+        if (std::isinf(r))
+            throw MathError(MathError::overflow);
+        return Number(r);
+    }
+
+private:
+    long double m_value = 0;
+};

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "engine/Calcular.h"
+#include "engine/Field.h"
+
+#include <QString>
+#include <initializer_list>
+
+// What a topic may change on its page: captions, positions, visibility and the texts
+// of constant fields. The fields themselves never move.
+class PageEditor
+{
+public:
+    virtual ~PageEditor() = default;
+    virtual void setCaption(const char* name, const QString& text) = 0;
+    virtual void setLeft(const char* name, int x) = 0;
+    virtual void setWidth(const char* name, int width) = 0;
+    virtual void setVisible(const char* name, bool visible) = 0;
+    virtual void setFieldText(const char* name, const QString& text) = 0;
+
+    // The forms a topic's row of changes is written in.
+    void caption(const char* name, const char* text) { setCaption(name, QString::fromUtf8(text)); }
+    void caption(const char* name, const char* text, int left)
+    {
+        caption(name, text);
+        setLeft(name, left);
+    }
+    void left(const char* name, int x) { setLeft(name, x); }
+    void width(const char* name, int w) { setWidth(name, w); }
+    void text(const char* field, const char* text) { setFieldText(field, QString::fromUtf8(text)); }
+    void show(std::initializer_list<const char*> names)
+    {
+        for (const char* n : names)
+            setVisible(n, true);
+    }
+    void hide(std::initializer_list<const char*> names)
+    {
+        for (const char* n : names)
+            setVisible(n, false);
+    }
+};
+
+// The window as the topics and solvers see it.
+class EquationWindow : public FieldLookup, public PageEditor
+{
+public:
+    virtual void clearFields() = 0;
+    virtual void setHeader(const QString& text) = 0;
+    virtual void showPage(const char* page) = 0;
+    virtual QChar decimalSeparator() const = 0;
+};
+
+// One topic of an area list: its button, the header it writes, its page and what it
+// changes there.
+struct Topic
+{
+    const char* button;
+    const char* header;
+    const char* page;
+    void (*changes)(PageEditor&) = nullptr;
+};
+
+// Choosing a topic: every field emptied, the header written, the page shown, relabelled.
+void chooseTopic(EquationWindow& window, const Topic& topic);
+
+// One page's solver, run by its Calcular button.
+struct Solver
+{
+    const char* button;
+    void (*solve)(Calcular&);
+};
