@@ -261,10 +261,7 @@ bool TXPMenu::wantsControl(const QWidget* w) const
 
 bool TXPMenu::isHooked(const QWidget* w) const
 {
-    for (const Hooked& h : m_hooked)
-        if (h.widget == w)
-            return true;
-    return false;
+    return m_hookedSet.contains(w);
 }
 
 void TXPMenu::hookWidget(QWidget* w, bool watchState)
@@ -276,6 +273,9 @@ void TXPMenu::hookWidget(QWidget* w, bool watchState)
     if (w->testAttribute(Qt::WA_SetStyle))
         h.previous = w->style();
     m_hooked.append(h);
+    m_hookedSet.insert(w);
+    // A destroyed widget's address may be reused by a new one, which is not hooked.
+    connect(w, &QObject::destroyed, this, [this](QObject* o) { m_hookedSet.remove(o); });
     w->setStyle(m_style);
     w->installEventFilter(this);
     if (watchState)
@@ -290,10 +290,12 @@ void TXPMenu::unhookAll()
         m_appFilter = false;
     }
     const QList<Hooked> hooked = std::exchange(m_hooked, {});
+    m_hookedSet.clear();
     for (const Hooked& h : hooked) {
         QWidget* w = h.widget;
         if (!w)
             continue;
+        disconnect(w, &QObject::destroyed, this, nullptr);
         w->removeEventFilter(this);
         w->setStyle(h.previous);
         w->setProperty(hotProperty, QVariant());
@@ -321,9 +323,10 @@ bool TXPMenu::eventFilter(QObject* watched, QEvent* e)
         return false;
     }
 
-    auto* w = qobject_cast<QWidget*>(watched);
-    if (!w || !m_active)
+    // With AutoDetect every event of the application passes here; only hooked widgets matter.
+    if (!m_active || !m_hookedSet.contains(watched))
         return false;
+    auto* w = static_cast<QWidget*>(watched);
     switch (e->type()) {
     case QEvent::ActionAdded:
     case QEvent::ActionChanged:

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 
 class QMenu;
 class QStyle;
@@ -149,6 +150,7 @@ private:
     QWidget* m_owner;
     TFlatStyle* m_style;
     QList<Hooked> m_hooked;
+    QSet<const QObject*> m_hookedSet;
     bool m_appFilter = false;
     int m_depthOverride = 0;
 
