@@ -293,6 +293,53 @@ private slots:
         menu->hide();
     }
 
+    void menuPictures_data()
+    {
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<bool>("selected");
+        QTest::addColumn<int>("depth");
+        QTest::addColumn<QColor>("expected");
+        // A solid red picture; DimLevel 30, GrayLevel 50.
+        QTest::newRow("dimmed at rest") << true << false << 32 << QColor(255, 76, 76);
+        QTest::newRow("greyed when disabled") << false << false << 32 << QColor(183, 183, 183);
+        QTest::newRow("as is on a shallow device") << true << false << 15 << QColor(255, 0, 0);
+        QTest::newRow("lifted when selected") << true << true << 32 << QColor(255, 0, 0);
+    }
+    void menuPictures()
+    {
+        QFETCH(bool, enabled);
+        QFETCH(bool, selected);
+        QFETCH(int, depth);
+        QFETCH(QColor, expected);
+        QWidget owner;
+        auto* menu = new QMenu(&owner);
+        QPixmap red(16, 16);
+        red.fill(Qt::red);
+        QAction* item = menu->addAction(QIcon(red), QStringLiteral("Sair"));
+        item->setEnabled(enabled);
+        TXPMenu xp(&owner);
+        configure(xp);
+        xp.setColorDepth(depth);
+        xp.setActive(true);
+        menu->popup(QPoint(10, 10));
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        if (selected)
+            menu->setActiveAction(item);
+        const QImage img = shot(*menu);
+        const QRect r = menu->actionGeometry(item);
+        QCOMPARE(at(img, {r.left() + 8, r.center().y()}), expected);
+        if (selected) {
+            // The shadow of the lifted picture shows two pixels beyond its bottom-right corner.
+            const QColor shade = XPColors::darken(xp.workingColors().select, 50);
+            int shadowSeen = 0;
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                for (int x = r.left(); x < r.left() + 24; ++x)
+                    shadowSeen += at(img, {x, y}) == shade;
+            QCOMPARE(shadowSeen, 2 * 16 + 2 * 14);
+        }
+        menu->hide();
+    }
+
     void editFrames_data()
     {
         QTest::addColumn<bool>("bordered");
