@@ -42,7 +42,7 @@ TApplication::TApplication(int& argc, char** argv)
     : QApplication(argc, argv)
 {
     Fonts::installSubstitutions();
-    DecimalSeparator::readFrom(QLocale::system());
+    DecimalSeparator::readFrom(QLocale());
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event)
@@ -67,7 +67,7 @@ bool TApplication::event(QEvent* event)
 {
     // The regional settings changed while the program runs.
     if (event->type() == QEvent::LocaleChange)
-        DecimalSeparator::readFrom(QLocale::system());
+        DecimalSeparator::readFrom(QLocale());
     return QApplication::event(event);
 }
 

@@ -1,6 +1,8 @@
 #include "catalogue/Catalogue.h"
 
 #include "catalogue/Cinematica.h"
+#include "catalogue/Dinamica.h"
+#include "catalogue/Optica.h"
 
 #include <vector>
 
@@ -19,13 +21,13 @@ std::vector<T> joined(std::initializer_list<std::span<const T>> areas)
 
 const std::vector<Topic>& topics()
 {
-    static const auto all = joined<Topic>({Cinematica::topics});
+    static const auto all = joined<Topic>({Cinematica::topics, Dinamica::topics, Optica::topics});
     return all;
 }
 
 const std::vector<Solver>& solvers()
 {
-    static const auto all = joined<Solver>({Cinematica::solvers});
+    static const auto all = joined<Solver>({Cinematica::solvers, Dinamica::solvers, Optica::solvers});
     return all;
 }
 

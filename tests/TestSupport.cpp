@@ -3,7 +3,11 @@
 #include "app/Fonts.h"
 #include "engine/DecimalSeparator.h"
 
+#include <QAbstractButton>
+#include <QClipboard>
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -38,6 +42,57 @@ void type(QWidget* w, const QString& keys)
 {
     for (QChar c : keys)
         QTest::keyClick(w, c.toLatin1());
+}
+
+}
+
+namespace TestSupport {
+
+QWidget* Student::widget(const char* name) const
+{
+    QWidget* w = m_window->findChild<QWidget*>(QLatin1String(name));
+    if (!w)
+        qFatal("no widget named %s", name);
+    return w;
+}
+
+void Student::click(const char* button)
+{
+    QWidget* w = widget(button);
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+        b->click();
+        return;
+    }
+    const QPoint centre = w->rect().center();
+    QTest::mousePress(w, Qt::LeftButton, {}, centre);
+    QTest::mouseRelease(w, Qt::LeftButton, {}, centre);
+}
+
+void Student::fill(std::initializer_list<std::pair<const char*, QString>> values)
+{
+    for (const auto& [name, value] : values)
+        qobject_cast<QLineEdit*>(widget(name))->setText(value);
+}
+
+QString Student::text(const char* field) const
+{
+    return qobject_cast<QLineEdit*>(widget(field))->text();
+}
+
+QString Student::caption(const char* label) const
+{
+    return qobject_cast<QLabel*>(widget(label))->text();
+}
+
+QString Student::solve(const char* topic, std::initializer_list<std::pair<const char*, QString>> values,
+                       const char* calcular, const char* result, int* boxes)
+{
+    click(topic);
+    fill(values);
+    const BoxSeen seen = catchMessageBoxes([&] { click(calcular); });
+    if (boxes)
+        *boxes = seen.count;
+    return text(result);
 }
 
 }

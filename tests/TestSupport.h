@@ -2,6 +2,8 @@
 
 #include <QString>
 #include <functional>
+#include <initializer_list>
+#include <utility>
 
 class QWidget;
 
@@ -22,6 +24,28 @@ BoxSeen catchMessageBoxes(const std::function<void()>& action);
 
 // Types `keys` into `w` one key press at a time.
 void type(QWidget* w, const QString& keys);
+
+// The main window as a student uses it: click buttons by name, fill fields, read them.
+class Student
+{
+public:
+    explicit Student(QWidget* mainWindow) : m_window(mainWindow) { }
+
+    // A topic, area or Calcular button (the latter pressed and released with the mouse).
+    void click(const char* button);
+    // Fills the named fields in order (an empty text leaves the field blank).
+    void fill(std::initializer_list<std::pair<const char*, QString>> values);
+    QString text(const char* field) const;
+    QString caption(const char* label) const;
+    QWidget* widget(const char* name) const;
+    // Chooses `topic`, fills the fields, presses `calcular` and returns the text of
+    // `result`, with the number of warning boxes shown in `boxes`.
+    QString solve(const char* topic, std::initializer_list<std::pair<const char*, QString>> values,
+                  const char* calcular, const char* result, int* boxes = nullptr);
+
+private:
+    QWidget* m_window;
+};
 
 }
 
