@@ -84,6 +84,8 @@ TfrmMain::TfrmMain(QWidget* parent)
     m_xpMenu->setFlatMenu(true);
     m_xpMenu->setAutoDetect(false);
     m_xpMenu->setActive(true);
+    // Pages are built on first use, after the painter took the window over.
+    connect(m_pages, &EquationPages::pageBuilt, m_xpMenu, &TXPMenu::hookControls);
 
     connectNavigation();
     connectMenu();
