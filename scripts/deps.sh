@@ -1,6 +1,6 @@
 # Installs the Debian packages the build needs, only when some are missing.
 velquora_packages="cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev \
-fonts-liberation2 fonts-liberation fonts-comic-neue fonts-dejavu-core libbenchmark-dev xauth xvfb"
+fonts-liberation2 fonts-liberation fonts-comic-neue fonts-dejavu-core libbenchmark-dev"
 
 velquora_install_deps() {
     local missing=()
