@@ -8,4 +8,6 @@
 namespace Optica {
 extern const std::span<const Topic> topics;
 extern const std::span<const Solver> solvers;
+
+void JLAqua29Click(Calcular& c); // vergence, TabSheet34 (also f = 1 / T for the period topics)
 }
