@@ -1,0 +1,628 @@
+// The kinematics area as a student uses it: every topic's header and page, every
+// solver block in its test order, the warning for two blanks, the silent failures,
+// which fields a solver paints, and the shared pages reading the same whichever topic
+// came before.
+#include "TestSupport.h"
+
+#include "app/Application.h"
+#include "app/PageRegistry.h"
+#include "app/TfrmMain.h"
+#include "controls/Gradpan.h"
+#include "engine/DecimalSeparator.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QStackedWidget>
+#include <QTest>
+
+#include <map>
+#include <vector>
+
+using TestSupport::Student;
+
+namespace {
+
+// What a topic leaves on a label, picture or shape of its page. An unset caption, Left or
+// Width is one the topic does not rely on.
+struct Look
+{
+    const char* name;
+    bool visible;
+    const char* caption = nullptr;
+    int left = -1;
+    int width = -1;
+};
+
+using Looks = std::vector<Look>;
+
+const Looks velocidadeMedia = {
+    {"Image4", true}, {"Image5", true}, {"Image6", true}, {"Image7", true},
+    {"Label10", true, "Vm =   s"}, {"Label54", true, "t", 130},
+    {"Label50", true, "m/s"}, {"Label51", true, "m"}, {"Label52", true, "s"},
+    {"Label42", true, "Vm"}, {"Label43", true, "s", 60}, {"Label44", true, "t", 60},
+};
+
+const Looks aceleracaoEscalar = {
+    {"Label109", false}, {"Image12", true}, {"Image9", true}, {"Label80", true, "2"},
+    {"Label63", true, "t", 114}, {"Label62", true, "a =   v"}, {"Label47", true, "a"}, {"Label53", true, "v"},
+    {"Label58", true, "t", 60}, {"Label60", true, "m/s"}, {"Label61", true, "s"}, {"Label59", true, "m/s"},
+    {"Shape7", true, nullptr, -1, 33}, {"Image11", true, nullptr, 100},
+};
+
+const Looks periodo = {
+    {"Label109", true, "T = período"}, {"Image12", false}, {"Image9", false}, {"Label80", false, "2"},
+    {"Label63", true, "nº de voltas", 100}, {"Label62", true, "T =       t"}, {"Label47", true, "T"},
+    {"Label53", true, "t"}, {"Label58", true, "nº", 52}, {"Label60", true, "s"}, {"Label61", true, ""},
+    {"Label59", true, "s"}, {"Shape7", true, nullptr, -1, 117}, {"Image11", true, nullptr, 135},
+};
+
+const Looks frequenciaParaPeriodo = {
+    {"Label438", true, "f =  1"}, {"Label441", true, "T"}, {"Label443", true, "f"},
+    {"Label445", true, "T"}, {"Label452", true, "Hz"}, {"Label451", true, "s"},
+};
+
+const Looks vergencia = {
+    {"Label438", true, "V =  1"}, {"Label441", true, "f"}, {"Label443", true, "V"},
+    {"Label445", true, "f"}, {"Label452", true, "di"}, {"Label451", true, "m"},
+};
+
+const Looks aceleracaoCentripeta = {
+    {"Label9", true, "a =  v"}, {"Label106", true, "c"}, {"Label108", true, "c"}, {"Label104", true, "2"},
+    {"Image85", false}, {"Label19", true, "a"}, {"Label21", true, "v"},
+    {"Label103", true, "m/s"}, {"Label93", true, "m/s"}, {"Label105", true, "m"},
+};
+
+const Looks velocidadeCircular = {
+    {"Image62", false}, {"Label138", false}, {"Label128", false}, {"Label137", false},
+    {"Label123", true, "V = w . R"}, {"Label125", true, "V"}, {"Label126", true, "w"}, {"Label127", true, "R"},
+    {"Label135", true, "m/s"}, {"Label134", true, "rad/s"}, {"Label133", true, "m"},
+};
+
+const Looks frequencia = {
+    {"Label158", true, "ƒ = nº de voltas"}, {"Shape16", true, nullptr, -1, 117}, {"Image24", true, nullptr, 136},
+    {"Label159", true, "t", 152}, {"Label168", true, "ƒ"}, {"Label164", true, "Hz"}, {"Label166", true, ""},
+    {"Label169", true, "nº"}, {"Label170", true, "t"}, {"Label167", true, "s"},
+};
+
+const Looks* looksOf(const QString& topic)
+{
+    static const std::map<QString, const Looks*> table = {
+        {"ButtonXPMACCorel6", &velocidadeMedia},
+        {"ButtonXPMACCorel7", &aceleracaoEscalar},
+        {"ButtonXPMACCorel29", &periodo},
+        {"ButtonXPMACCorel93", &frequenciaParaPeriodo},
+        {"ButtonXPMACCorel66", &vergencia},
+        {"ButtonXPMACCorel31", &aceleracaoCentripeta},
+        {"ButtonXPMACCorel10", &velocidadeCircular},
+        {"ButtonXPMACCorel28", &frequencia},
+    };
+    const auto found = table.find(topic);
+    return found == table.end() ? nullptr : found->second;
+}
+
+// The pages the Dinâmica area lends this one.
+bool borrowsDinamica(const QString& topic)
+{
+    return topic == QLatin1String("ButtonXPMACCorel10") || topic == QLatin1String("ButtonXPMACCorel28");
+}
+
+}
+
+class TestCinematica : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void headers_data();
+    void headers();
+    void meanVelocity_data();
+    void meanVelocity() { solveRow("ButtonXPMACCorel6", "JLAqua1"); }
+    void meanAcceleration_data();
+    void meanAcceleration() { solveRow("ButtonXPMACCorel7", "JLAqua2"); }
+    void period_data();
+    void period() { solveRow("ButtonXPMACCorel29", "JLAqua2"); }
+    void acceleratedMotion_data();
+    void acceleratedMotion() { solveRow("ButtonXPMACCorel8", "JLAqua4"); }
+    void torricelli_data();
+    void torricelli() { solveRow("ButtonXPMACCorel9", "JLAqua5"); }
+    void angularVelocity_data();
+    void angularVelocity() { solveRow("ButtonXPMACCorel30", "JLAqua6"); }
+    void centripetal_data();
+    void centripetal() { solveRow("ButtonXPMACCorel31", "JLAqua12"); }
+    void timeToTop_data();
+    void timeToTop() { solveRow("ButtonXPMACCorel94", "JLAqua45"); }
+    void maximumHeight_data();
+    void maximumHeight() { solveRow("ButtonXPMACCorel95", "JLAqua46"); }
+    void frequencyToPeriod_data();
+    void frequencyToPeriod() { solveRow("ButtonXPMACCorel93", "JLAqua29"); }
+    void vergence_data();
+    void vergence() { solveRow("ButtonXPMACCorel66", "JLAqua29"); }
+    void circularVelocity_data();
+    void circularVelocity();
+    void frequency_data();
+    void frequency();
+    void paintingRule_data();
+    void paintingRule();
+    void piComesFromItsField();
+    void sharedPages_data();
+    void sharedPages();
+    void declaredLayoutReadsLikeItsTopic_data();
+    void declaredLayoutReadsLikeItsTopic();
+
+private:
+    // Columns of every solver table: the fields in the order given, the values typed
+    // into them (empty stays blank), the field to read and what it must show, and how
+    // many warning boxes the click brings up.
+    void solverColumns();
+    void addRow(const char* name, const QStringList& values, const char* result, const char* expected, int boxes = 0);
+    void solveRow(const char* topic, const char* calcular);
+    void fill(const QStringList& fields, const QStringList& values);
+    void checkLooks(const Looks& looks, const QString& after);
+
+    QStringList m_fields;
+    TfrmMain* m_main = nullptr;
+    Student* m_student = nullptr;
+};
+
+void TestCinematica::init()
+{
+    DecimalSeparator::set(u',');
+    m_main = new TfrmMain;
+    m_main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_main));
+    m_student = new Student(m_main);
+}
+
+void TestCinematica::cleanup()
+{
+    delete m_student;
+    delete m_main;
+}
+
+void TestCinematica::headers_data()
+{
+    QTest::addColumn<QString>("topic");
+    QTest::addColumn<QString>("header");
+    QTest::addColumn<QString>("page");
+    QTest::newRow("Movimento Uniforme") << "ButtonXPMACCorel1" << "Movimento Uniforme" << "TabSheet2";
+    QTest::newRow("Velocidade Média") << "ButtonXPMACCorel6" << "Velocidade Média" << "TabSheet3";
+    QTest::newRow("Aceleração Escalar") << "ButtonXPMACCorel7" << "Aceleração Escalar Média" << "TabSheet4";
+    QTest::newRow("Velocidade (MUV)") << "ButtonXPMACCorel8" << "Função Horária da Velocidade (MUV)" << "TabSheet5";
+    QTest::newRow("Torricelli") << "ButtonXPMACCorel9" << "Torricelli" << "TabSheet6";
+    QTest::newRow("Velocidade Circular") << "ButtonXPMACCorel10" << "Velocidade Circular" << "TabSheet10";
+    QTest::newRow("Frequência") << "ButtonXPMACCorel28" << "Frequência" << "TabSheet13";
+    QTest::newRow("Período") << "ButtonXPMACCorel29" << "Período" << "TabSheet4";
+    QTest::newRow("Frequência para Período") << "ButtonXPMACCorel93" << "Frequência para Período" << "TabSheet34";
+    QTest::newRow("Velocidade Angular") << "ButtonXPMACCorel30" << "Velocidade Angular" << "TabSheet1";
+    QTest::newRow("Aceleração Centrípeta") << "ButtonXPMACCorel31" << "Aceleração Centrípeta" << "TabSheet7";
+    QTest::newRow("Altura Máxima") << "ButtonXPMACCorel95" << "Altura Máxima" << "TabSheet54";
+    QTest::newRow("Tempo da Altura Máx.") << "ButtonXPMACCorel94" << "Tempo da Altura Máxima (MQL)" << "TabSheet53";
+}
+
+void TestCinematica::headers()
+{
+    QFETCH(QString, topic);
+    QFETCH(QString, header);
+    QFETCH(QString, page);
+    // Start from a page with a typed value, so the clearing is seen too.
+    m_student->fill({{"eSS", "5"}});
+    m_student->click(topic.toLatin1());
+    QCOMPARE(m_main->findChild<TGradPan*>("pNome")->caption(), header);
+    QCOMPARE(m_main->findChild<QStackedWidget*>("Equacoes")->currentWidget()->objectName(), page);
+    QVERIFY(m_student->text("eSS").isEmpty());
+}
+
+void TestCinematica::solverColumns()
+{
+    QTest::addColumn<QStringList>("values");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("boxes");
+}
+
+void TestCinematica::addRow(const char* name, const QStringList& values, const char* result, const char* expected,
+                            int boxes)
+{
+    QTest::newRow(name) << values << QString::fromLatin1(result) << QString::fromUtf8(expected) << boxes;
+}
+
+void TestCinematica::fill(const QStringList& fields, const QStringList& values)
+{
+    for (qsizetype i = 0; i < fields.size(); ++i)
+        qobject_cast<QLineEdit*>(m_student->widget(fields[i].toLatin1()))->setText(values.value(i));
+}
+
+void TestCinematica::solveRow(const char* topic, const char* calcular)
+{
+    QFETCH(QStringList, values);
+    QFETCH(QString, result);
+    QFETCH(QString, expected);
+    QFETCH(int, boxes);
+    if (borrowsDinamica(QString::fromLatin1(topic)) && !PageRegistry::find(u"TabSheet10"))
+        QSKIP("the Dinâmica pages are not in this build");
+    m_student->click(topic);
+    fill(m_fields, values);
+    const auto seen = TestSupport::catchMessageBoxes([&] { m_student->click(calcular); });
+    QCOMPARE(seen.count, boxes);
+    if (boxes)
+        QCOMPARE(seen.text, QStringLiteral("Preencha os dados corretamente!\r\n"
+                                           "Obs.: Apenas um campo deve estar em branco para ser calculado."));
+    // Only the computed field changes; a failed click changes nothing at all.
+    for (qsizetype i = 0; i < m_fields.size(); ++i) {
+        const QByteArray field = m_fields[i].toLatin1();
+        QCOMPARE(m_student->text(field), m_fields[i] == result ? expected : values.value(i));
+    }
+    // A second click finds nothing to do (or fails the same way).
+    const auto again = TestSupport::catchMessageBoxes([&] { m_student->click(calcular); });
+    QCOMPARE(again.count, boxes);
+    QCOMPARE(m_student->text(result.toLatin1()), expected);
+}
+
+// Rows give the fields in the page's row order (top to bottom).
+
+void TestCinematica::meanVelocity_data()
+{
+    m_fields = {"eVm", "eDS", "eDT"};
+    solverColumns();
+    addRow("Vm", {"", "100", "8"}, "eVm", "12,5");
+    addRow("Δs", {"12,5", "", "8"}, "eDS", "100");
+    addRow("Δt", {"12,5", "100", ""}, "eDT", "8");
+    addRow("Vm, a third", {"", "1", "3"}, "eVm", "0,333333333333333");
+    addRow("Δt, scientific", {"3E8", "1,5E11", ""}, "eDT", "500");
+    addRow("Vm and Δs blank: Vm reads Δs", {"", "", "8"}, "eVm", "", 1);
+    addRow("Δs and Δt blank: Δs reads Δt", {"5", "", ""}, "eDS", "", 1);
+    addRow("Δt zero", {"", "100", "0"}, "eVm", "");
+    addRow("Vm zero", {"0", "100", ""}, "eDT", "");
+    addRow("malformed", {"", "1,2,3", "4"}, "eVm", "");
+    addRow("nothing blank", {"1", "2", "3"}, "eVm", "1");
+}
+
+void TestCinematica::meanAcceleration_data()
+{
+    m_fields = {"aeA", "aeDS", "aeDT"};
+    solverColumns();
+    addRow("a", {"", "20", "4"}, "aeA", "5");
+    addRow("Δv", {"5", "", "4"}, "aeDS", "20");
+    addRow("Δt", {"5", "20", ""}, "aeDT", "4");
+    addRow("a, negative", {"", "-27", "6"}, "aeA", "-4,5");
+    addRow("a and Δv blank", {"", "", "4"}, "aeA", "", 1);
+    addRow("Δv and Δt blank", {"2", "", ""}, "aeDS", "", 1);
+    addRow("Δt zero", {"", "20", "0"}, "aeA", "");
+    addRow("0 / 0", {"0", "0", ""}, "aeDT", "");
+}
+
+void TestCinematica::period_data()
+{
+    m_fields = {"aeA", "aeDS", "aeDT"};
+    solverColumns();
+    addRow("T", {"", "10", "4"}, "aeA", "2,5");
+    addRow("Δt", {"2,5", "", "4"}, "aeDS", "10");
+    addRow("nº de voltas", {"2,5", "10", ""}, "aeDT", "4");
+    addRow("no turns", {"", "10", "0"}, "aeA", "");
+}
+
+void TestCinematica::acceleratedMotion_data()
+{
+    m_fields = {"muvV", "muvVo", "muvA", "muvT"};
+    solverColumns();
+    addRow("V", {"", "2", "3", "4"}, "muvV", "14");
+    addRow("a", {"14", "2", "", "4"}, "muvA", "3");
+    addRow("Vo", {"14", "", "3", "4"}, "muvVo", "2");
+    addRow("t", {"14", "2", "3", ""}, "muvT", "4");
+    addRow("braking to a stop", {"0", "20", "-4", ""}, "muvT", "5");
+    // t is read by the tolerant parser in the first three blocks only.
+    addRow("V, t with a point", {"", "1", "2", "0.5"}, "muvV", "2");
+    addRow("V, t unreadable reads 0", {"", "7", "2", "abc"}, "muvV", "7");
+    addRow("t, V malformed", {"1.5", "2", "3", ""}, "muvT", "");
+    addRow("V and a blank: V reads a", {"", "2", "", "4"}, "muvV", "", 1);
+    addRow("a and Vo blank: a reads Vo", {"14", "", "", "4"}, "muvA", "", 1);
+    addRow("Vo and t blank: Vo reads t", {"14", "", "3", ""}, "muvVo", "", 1);
+    addRow("a, t zero", {"14", "2", "", "0"}, "muvA", "");
+    addRow("t, a zero", {"14", "2", "0", ""}, "muvT", "");
+}
+
+void TestCinematica::torricelli_data()
+{
+    m_fields = {"tcV", "tcVo", "tcA", "tcDS"};
+    solverColumns();
+    addRow("V", {"", "3", "2", "4"}, "tcV", "5");
+    addRow("Vo", {"5", "", "2", "4"}, "tcVo", "3");
+    addRow("a", {"5", "3", "", "4"}, "tcA", "2");
+    addRow("Δs", {"5", "3", "2", ""}, "tcDS", "4");
+    addRow("V from rest", {"", "0", "10", "5"}, "tcV", "10");
+    addRow("braking distance", {"0", "20", "-5", ""}, "tcDS", "40");
+    addRow("V, irrational", {"", "1", "0,5", "1"}, "tcV", "1,4142135623731");
+    // Δs is read by the tolerant parser in the first three blocks only.
+    addRow("V, Δs with a point", {"", "0", "2", "2.25"}, "tcV", "3");
+    addRow("Δs, a malformed", {"5", "3", "2.0", ""}, "tcDS", "");
+    addRow("V, negative square", {"", "0", "-1", "2"}, "tcV", "");
+    addRow("Vo, negative square", {"1", "", "2", "4"}, "tcVo", "");
+    addRow("a, Δs zero", {"5", "3", "", "0"}, "tcA", "");
+    addRow("Δs, a zero", {"5", "3", "0", ""}, "tcDS", "");
+    addRow("V and Vo blank: V reads Vo", {"", "", "2", "4"}, "tcV", "", 1);
+    addRow("Vo and a blank: Vo reads a", {"5", "", "", "4"}, "tcVo", "", 1);
+    addRow("a and Δs blank: a reads Δs", {"5", "3", "", ""}, "tcA", "", 1);
+}
+
+void TestCinematica::angularVelocity_data()
+{
+    m_fields = {"vaw", "vaf"};
+    solverColumns();
+    addRow("w", {"", "2"}, "vaw", "12,5664");
+    addRow("f", {"6,2832", ""}, "vaf", "1");
+    addRow("w, a fraction", {"", "0,5"}, "vaw", "3,1416");
+    addRow("f, a tenth of a turn", {"0,62832", ""}, "vaf", "0,1");
+    addRow("both blank", {"", ""}, "vaw", "", 1);
+    addRow("f, malformed w", {"1,,2", ""}, "vaf", "");
+}
+
+void TestCinematica::centripetal_data()
+{
+    m_fields = {"acac", "acv", "acr"};
+    solverColumns();
+    addRow("ac", {"", "6", "3"}, "acac", "12");
+    addRow("v", {"12", "", "3"}, "acv", "6");
+    addRow("R", {"12", "6", ""}, "acr", "3");
+    addRow("ac, a car on a bend", {"", "20", "50"}, "acac", "8");
+    addRow("all blank: ac reads v", {"", "", ""}, "acac", "", 1);
+    addRow("v, negative product", {"-12", "", "3"}, "acv", "");
+    addRow("ac, R zero", {"", "6", "0"}, "acac", "");
+    addRow("R, ac zero", {"0", "6", ""}, "acr", "");
+    addRow("v and R blank: v reads R", {"12", "", ""}, "acv", "", 1);
+}
+
+void TestCinematica::timeToTop_data()
+{
+    m_fields = {"tamt", "tamv", "tamg"};
+    solverColumns();
+    addRow("t", {"", "20", "10"}, "tamt", "2");
+    addRow("Vo", {"2", "", "10"}, "tamv", "20");
+    addRow("g", {"2", "20", ""}, "tamg", "10");
+    addRow("t with g 9,8", {"", "49", "9,8"}, "tamt", "5");
+    addRow("t and Vo blank", {"", "", "10"}, "tamt", "", 1);
+    addRow("t, g zero", {"", "20", "0"}, "tamt", "");
+    addRow("g, t zero", {"0", "20", ""}, "tamg", "");
+}
+
+void TestCinematica::maximumHeight_data()
+{
+    m_fields = {"amh", "amv", "amg"};
+    solverColumns();
+    addRow("h", {"", "20", "10"}, "amh", "20");
+    addRow("Vo", {"20", "", "10"}, "amv", "20");
+    addRow("g", {"20", "20", ""}, "amg", "10");
+    addRow("h with g 9,8", {"", "14", "9,8"}, "amh", "10");
+    addRow("Vo, irrational", {"1", "", "1"}, "amv", "1,4142135623731");
+    addRow("h and Vo blank", {"", "", "10"}, "amh", "", 1);
+    addRow("Vo and g blank: Vo reads g", {"20", "", ""}, "amv", "", 1);
+    addRow("h, g zero", {"", "20", "0"}, "amh", "");
+    addRow("Vo, negative product", {"20", "", "-10"}, "amv", "");
+    addRow("g, h zero", {"0", "20", ""}, "amg", "");
+}
+
+void TestCinematica::frequencyToPeriod_data()
+{
+    m_fields = {"vlV", "vlf"};
+    solverColumns();
+    addRow("f", {"", "4"}, "vlV", "0,25");
+    addRow("T", {"0,25", ""}, "vlf", "4");
+    addRow("f, a third", {"", "3"}, "vlV", "0,333333333333333");
+    addRow("both blank", {"", ""}, "vlV", "", 1);
+    addRow("f, T zero", {"", "0"}, "vlV", "");
+    addRow("T, f zero", {"0", ""}, "vlf", "");
+}
+
+void TestCinematica::vergence_data()
+{
+    m_fields = {"vlV", "vlf"};
+    solverColumns();
+    addRow("V", {"", "0,5"}, "vlV", "2");
+    addRow("f", {"2", ""}, "vlf", "0,5");
+    addRow("V, a diverging lens", {"", "-0,25"}, "vlV", "-4");
+    addRow("both blank", {"", ""}, "vlV", "", 1);
+    addRow("V, f zero", {"", "0"}, "vlV", "");
+}
+
+void TestCinematica::circularVelocity_data()
+{
+    m_fields = {"lnFR", "lnM", "lnA"};
+    solverColumns();
+    addRow("V", {"", "2", "3"}, "lnFR", "6");
+    addRow("w", {"6", "", "3"}, "lnM", "2");
+    addRow("R", {"6", "2", ""}, "lnA", "3");
+    addRow("w, R zero", {"6", "", "0"}, "lnM", "");
+}
+
+void TestCinematica::circularVelocity()
+{
+    solveRow("ButtonXPMACCorel10", "JLAqua7");
+}
+
+void TestCinematica::frequency_data()
+{
+    m_fields = {"pP", "pT", "pdT"};
+    solverColumns();
+    addRow("ƒ", {"", "10", "4"}, "pP", "2,5");
+    addRow("nº", {"2,5", "", "4"}, "pT", "10");
+    addRow("Δt", {"2,5", "10", ""}, "pdT", "4");
+    addRow("ƒ, Δt zero", {"", "10", "0"}, "pP", "");
+}
+
+void TestCinematica::frequency()
+{
+    solveRow("ButtonXPMACCorel28", "JLAqua10");
+}
+
+// Before the click every field is painted red; afterwards the fields the solver paints
+// show the given colour again and the others are still red. A failed click paints nothing.
+void TestCinematica::paintingRule_data()
+{
+    QTest::addColumn<QString>("topic");
+    QTest::addColumn<QString>("calcular");
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<QStringList>("values");
+    QTest::addColumn<QStringList>("painted");
+    const QStringList muv = {"muvV", "muvVo", "muvA", "muvT"};
+    QTest::newRow("MUV, V") << "ButtonXPMACCorel8" << "JLAqua4" << muv << QStringList{"", "2", "3", "4"}
+                            << QStringList{"muvVo", "muvA", "muvT"};
+    QTest::newRow("MUV, a") << "ButtonXPMACCorel8" << "JLAqua4" << muv << QStringList{"14", "2", "", "4"}
+                            << QStringList{"muvV", "muvVo", "muvT"};
+    QTest::newRow("MUV, Vo") << "ButtonXPMACCorel8" << "JLAqua4" << muv << QStringList{"14", "", "3", "4"}
+                             << QStringList{"muvV", "muvA", "muvT"};
+    QTest::newRow("MUV, t") << "ButtonXPMACCorel8" << "JLAqua4" << muv << QStringList{"14", "2", "3", ""}
+                            << QStringList{"muvV", "muvVo", "muvA"};
+    QTest::newRow("MUV, failed") << "ButtonXPMACCorel8" << "JLAqua4" << muv << QStringList{"14", "2", "0", ""}
+                                 << QStringList{};
+    QTest::newRow("mean velocity") << "ButtonXPMACCorel6" << "JLAqua1" << QStringList{"eVm", "eDS", "eDT"}
+                                   << QStringList{"", "100", "8"} << QStringList{};
+    QTest::newRow("acceleration") << "ButtonXPMACCorel7" << "JLAqua2" << QStringList{"aeA", "aeDS", "aeDT"}
+                                  << QStringList{"", "20", "4"} << QStringList{};
+    QTest::newRow("Torricelli") << "ButtonXPMACCorel9" << "JLAqua5" << QStringList{"tcV", "tcVo", "tcA", "tcDS"}
+                                << QStringList{"", "3", "2", "4"} << QStringList{};
+    QTest::newRow("angular velocity") << "ButtonXPMACCorel30" << "JLAqua6" << QStringList{"vaw", "vaf"}
+                                      << QStringList{"", "2"} << QStringList{};
+    QTest::newRow("centripetal") << "ButtonXPMACCorel31" << "JLAqua12" << QStringList{"acac", "acv", "acr"}
+                                 << QStringList{"", "6", "3"} << QStringList{};
+    QTest::newRow("time to the top") << "ButtonXPMACCorel94" << "JLAqua45" << QStringList{"tamt", "tamv", "tamg"}
+                                     << QStringList{"", "20", "10"} << QStringList{};
+    QTest::newRow("maximum height") << "ButtonXPMACCorel95" << "JLAqua46" << QStringList{"amh", "amv", "amg"}
+                                    << QStringList{"", "20", "10"} << QStringList{};
+    QTest::newRow("vergence") << "ButtonXPMACCorel66" << "JLAqua29" << QStringList{"vlV", "vlf"}
+                              << QStringList{"", "0,5"} << QStringList{};
+}
+
+void TestCinematica::paintingRule()
+{
+    QFETCH(QString, topic);
+    QFETCH(QString, calcular);
+    QFETCH(QStringList, fields);
+    QFETCH(QStringList, values);
+    QFETCH(QStringList, painted);
+    m_student->click(topic.toLatin1());
+    fill(fields, values);
+    const QColor red(255, 0, 0);
+    for (const QString& f : fields) {
+        QWidget* w = m_student->widget(f.toLatin1());
+        QPalette pal = w->palette();
+        pal.setColor(QPalette::Text, red);
+        w->setPalette(pal);
+    }
+    m_student->click(calcular.toLatin1());
+    for (const QString& f : fields) {
+        const QColor want = painted.contains(f) ? QColor(0, 0, 255) : red;
+        QCOMPARE(m_student->widget(f.toLatin1())->palette().color(QPalette::Text), want);
+    }
+}
+
+// π is what the constant field shows, read like any operand: the topic writes it back
+// after the clearing, and another value there is used as it stands.
+void TestCinematica::piComesFromItsField()
+{
+    m_student->click("ButtonXPMACCorel30");
+    auto* pi = qobject_cast<QLineEdit*>(m_student->widget("Edit3"));
+    QCOMPARE(pi->text(), QStringLiteral("3,1416"));
+    QVERIFY(pi->isReadOnly());
+    pi->setText(QStringLiteral("3"));
+    m_student->fill({{"vaf", "2"}});
+    m_student->click("JLAqua6");
+    QCOMPARE(m_student->text("vaw"), QStringLiteral("12"));
+    // An emptied constant is an empty operand: the warning, nothing written.
+    pi->clear();
+    m_student->fill({{"vaw", ""}});
+    QCOMPARE(TestSupport::catchMessageBoxes([&] { m_student->click("JLAqua6"); }).count, 1);
+    QVERIFY(m_student->text("vaw").isEmpty());
+    // Any other topic empties it; choosing the topic again writes it back.
+    m_student->click("ButtonXPMACCorel1");
+    QVERIFY(pi->text().isEmpty());
+    m_student->click("ButtonXPMACCorel30");
+    QCOMPARE(pi->text(), QStringLiteral("3,1416"));
+}
+
+void TestCinematica::checkLooks(const Looks& looks, const QString& after)
+{
+    for (const Look& look : looks) {
+        QWidget* w = m_student->widget(look.name);
+        const QByteArray where = after.toUtf8() + ": " + look.name;
+        QVERIFY2(w->isHidden() != look.visible, where);
+        if (look.caption)
+            QVERIFY2(qobject_cast<QLabel*>(w)->text() == QString::fromUtf8(look.caption), where);
+        if (look.left >= 0)
+            QVERIFY2(w->x() == look.left, where + " Left " + QByteArray::number(w->x()));
+        if (look.width >= 0)
+            QVERIFY2(w->width() == look.width, where + " Width " + QByteArray::number(w->width()));
+    }
+}
+
+// Visiting the topics of a shared page in any order, the page reads as the last one
+// chose it.
+void TestCinematica::sharedPages_data()
+{
+    QTest::addColumn<QStringList>("visits");
+    const QString acel = "ButtonXPMACCorel7", per = "ButtonXPMACCorel29";
+    const QString fpp = "ButtonXPMACCorel93", verg = "ButtonXPMACCorel66";
+    QTest::newRow("acceleration, period, acceleration") << QStringList{acel, per, acel};
+    QTest::newRow("period, acceleration, period") << QStringList{per, acel, per};
+    QTest::newRow("period twice, then acceleration") << QStringList{per, per, acel};
+    QTest::newRow("period through another page") << QStringList{per, "ButtonXPMACCorel6", acel, per};
+    QTest::newRow("vergence, frequency to period, vergence") << QStringList{verg, fpp, verg};
+    QTest::newRow("frequency to period, vergence, frequency to period") << QStringList{fpp, verg, fpp};
+    QTest::newRow("frequency to period twice") << QStringList{fpp, fpp, verg, verg};
+    QTest::newRow("mean velocity, centripetal, again") << QStringList{"ButtonXPMACCorel6", "ButtonXPMACCorel31",
+                                                                      "ButtonXPMACCorel6", "ButtonXPMACCorel31"};
+    QTest::newRow("Dinâmica pages relabelled") << QStringList{"ButtonXPMACCorel10", "ButtonXPMACCorel28",
+                                                              "ButtonXPMACCorel11", "ButtonXPMACCorel25",
+                                                              "ButtonXPMACCorel10", "ButtonXPMACCorel28"};
+}
+
+void TestCinematica::sharedPages()
+{
+    QFETCH(QStringList, visits);
+    QString path;
+    for (const QString& topic : visits) {
+        if (borrowsDinamica(topic) && !PageRegistry::find(u"TabSheet10"))
+            QSKIP("the Dinâmica pages are not in this build");
+        m_student->click(topic.toLatin1());
+        path += (path.isEmpty() ? "" : " > ") + m_main->findChild<TGradPan*>("pNome")->caption();
+        if (const Looks* looks = looksOf(topic))
+            checkLooks(*looks, path);
+    }
+}
+
+// A page built from its form, before any topic touched it, reads as its own topic
+// leaves it.
+void TestCinematica::declaredLayoutReadsLikeItsTopic_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("topic");
+    QTest::newRow("mean velocity") << "TabSheet3" << "ButtonXPMACCorel6";
+    QTest::newRow("scalar acceleration") << "TabSheet4" << "ButtonXPMACCorel7";
+    QTest::newRow("centripetal acceleration") << "TabSheet7" << "ButtonXPMACCorel31";
+    QTest::newRow("vergence") << "TabSheet34" << "ButtonXPMACCorel66";
+}
+
+void TestCinematica::declaredLayoutReadsLikeItsTopic()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, topic);
+    const PageRegistry::Entry* entry = PageRegistry::find(page);
+    QVERIFY(entry);
+    QWidget form;
+    entry->setup(&form);
+    for (const Look& look : *looksOf(topic)) {
+        auto* w = form.findChild<QWidget*>(QLatin1String(look.name));
+        QVERIFY2(w, look.name);
+        QVERIFY2(w->isHidden() != look.visible, look.name);
+        if (look.caption)
+            QCOMPARE(qobject_cast<QLabel*>(w)->text(), QString::fromUtf8(look.caption));
+        if (look.left >= 0)
+            QCOMPARE(w->x(), look.left);
+        if (look.width >= 0)
+            QCOMPARE(w->width(), look.width);
+    }
+}
+
+VELQUORA_TEST_MAIN(TestCinematica)
+#include "tst_cinematica.moc"
