@@ -1,8 +1,13 @@
 // Paint cost of the two painted buttons: one Calcular button on its page and one
 // topic button, each drawn through grab() and through a paint alone. The counters
 // say what one paint allocates; "pictures" are blocks of 4 KiB or more (pixel
-// buffers; the painter's own bookkeeping stays below that), and a paint should
-// make exactly one: its off-screen picture.
+// buffers; the painter's own bookkeeping stays below that). A topic button's paint
+// makes exactly one: its off-screen picture. A Calcular button keeps the pictures of
+// the looks it showed last, so a paint makes one only when its look is new
+// (BM_CalcularPaintNewLook, where each paint shows another caption colour).
+//
+// A click: press and release on the Calcular button, and the same on a plain widget
+// of its size, which is what delivering the two mouse events costs by itself.
 //
 // Run: QT_QPA_PLATFORM=offscreen bench_buttons
 
@@ -12,11 +17,13 @@
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
+#include <QTest>
 
 #include <benchmark/benchmark.h>
 
 #include <cstddef>
 #include <cstdlib>
+#include <iterator>
 
 // Every allocation of the process (Qt's included) passes through these, so the
 // counters see the pixel buffers that QImage takes straight from malloc.
@@ -98,6 +105,7 @@ struct Page
     QWidget window;
     TJLAqua* calcular;
     TButtonXPMACCorel* topic;
+    QWidget* plain;
 
     Page()
     {
@@ -124,7 +132,12 @@ struct Page
         arial.setBold(true);
         topic->setFont(arial);
         topic->setText(QStringLiteral("Movimento Uniforme"));
+        plain = new QWidget(&window);
+        plain->setGeometry(388, 150, 103, 33);
         window.show();
+        // The button paints on the screen only once the window is there.
+        if (!QTest::qWaitForWindowExposed(&window))
+            qFatal("the page window was not exposed");
     }
 };
 
@@ -160,17 +173,57 @@ void paintOf(benchmark::State& state, QWidget* w)
     state.counters["bytes/paint"] = double(bytes) / n;
 }
 
+// Each paint shows a look not kept: the caption colour cycles through more colours
+// than the button keeps looks of.
+void BM_CalcularPaintNewLook(benchmark::State& state)
+{
+    TJLAqua* button = page().calcular;
+    const TColor colours[] = {TColors::clRed, TColors::clNavy, TColors::clBlack, TColors::clMaroon,
+                              TColors::clTeal, TColors::clGray, TColors::clBlue, TColors::clLime};
+    std::size_t next = 0;
+    QImage target(button->size(), QImage::Format_ARGB32_Premultiplied);
+    long blocks = 0, pictures = 0, bytes = 0;
+    for (auto _ : state) {
+        button->setFontColor(colours[next++ % std::size(colours)]);
+        counted = AllocationCount{true};
+        button->render(&target);
+        counted.on = false;
+        blocks += counted.blocks;
+        pictures += counted.pictures;
+        bytes += counted.bytes;
+    }
+    button->setFontColor(TColors::clRed);
+    const double n = double(state.iterations());
+    state.counters["allocs/paint"] = double(blocks) / n;
+    state.counters["pictures/paint"] = double(pictures) / n;
+    state.counters["bytes/paint"] = double(bytes) / n;
+}
+
+void pressAndRelease(benchmark::State& state, QWidget* w)
+{
+    const QPoint centre = w->rect().center();
+    for (auto _ : state) {
+        QTest::mousePress(w, Qt::LeftButton, {}, centre);
+        QTest::mouseRelease(w, Qt::LeftButton, {}, centre);
+    }
+}
+
 void BM_CalcularGrab(benchmark::State& state) { grabOf(state, page().calcular); }
 void BM_CalcularPaint(benchmark::State& state) { paintOf(state, page().calcular); }
 void BM_TopicGrab(benchmark::State& state) { grabOf(state, page().topic); }
 void BM_TopicPaint(benchmark::State& state) { paintOf(state, page().topic); }
+void BM_CalcularPressRelease(benchmark::State& state) { pressAndRelease(state, page().calcular); }
+void BM_PlainWidgetPressRelease(benchmark::State& state) { pressAndRelease(state, page().plain); }
 
 }
 
 BENCHMARK(BM_CalcularGrab)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CalcularPaint)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CalcularPaintNewLook)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TopicGrab)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TopicPaint)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CalcularPressRelease)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PlainWidgetPressRelease)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {

@@ -1,10 +1,13 @@
 #include "controls/JLAqua.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScopeGuard>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -83,7 +86,9 @@ bool insideEllipse(double px, double py, double cx, double cy, double rx, double
 TJLAqua::TJLAqua(QWidget* parent)
     : QWidget(parent)
 {
-    // The parent's background shows at the rounded corners, so nothing is pre-filled.
+    // Every paint covers the whole rectangle, the rounded corners in the colour read
+    // under the top-left corner, so nothing is pre-filled. Still the button is not
+    // opaque to Qt: what it shows depends on the page under it (see setState).
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
@@ -223,6 +228,25 @@ void TJLAqua::setState(State s)
     if (m_state == s)
         return;
     m_state = s;
+    if (!isVisible())
+        return;
+    // Everything else that waits to be painted in the window is painted first (what
+    // Qt does on its next update request, done now). Whatever changed under the
+    // button's corner was then repainted together with the button, and that paint
+    // read the background anew; so the repaint below, which draws the button alone,
+    // reuses that reading. For that one repaint the button also tells Qt it covers
+    // its rectangle (its image does, corners included), so Qt does not first paint
+    // the page behind it. It cannot say so for good: Qt would then no longer repaint
+    // it when the page under its corner changes.
+    QEvent request(QEvent::UpdateRequest);
+    QCoreApplication::sendEvent(window(), &request);
+    const bool opaque = testAttribute(Qt::WA_OpaquePaintEvent);
+    m_repaintingState = true;
+    setAttribute(Qt::WA_OpaquePaintEvent, true);
+    const auto done = qScopeGuard([this, opaque] {
+        setAttribute(Qt::WA_OpaquePaintEvent, opaque);
+        m_repaintingState = false;
+    });
     repaint();
 }
 
@@ -280,6 +304,15 @@ void TJLAqua::mouseReleaseEvent(QMouseEvent* e)
 void TJLAqua::leaveEvent(QEvent*)
 {
     disarm();
+}
+
+void TJLAqua::hideEvent(QHideEvent* e)
+{
+    // A hidden button (one on a page not shown) keeps no images.
+    m_faces.clear();
+    m_faces.shrink_to_fit();
+    m_bgKnown = false;
+    QWidget::hideEvent(e);
 }
 
 bool TJLAqua::sampleBackground(QColor* bg) const
@@ -436,10 +469,15 @@ void TJLAqua::drawShape(QPainter& p, const QColor& bg, const QColor& face) const
     }
 }
 
-void TJLAqua::drawCaption(QPainter& p, const QColor& bg, const QColor& face) const
+bool TJLAqua::captionShown() const
 {
     const bool pointerOn = m_state == Hot || m_state == Pressed;
-    if (m_caption.isEmpty() || (m_captionMouseOver && !pointerOn))
+    return !m_caption.isEmpty() && (!m_captionMouseOver || pointerOn);
+}
+
+void TJLAqua::drawCaption(QPainter& p, const QColor& bg, const QColor& face) const
+{
+    if (!captionShown())
         return;
 
     p.setFont(m_font);
@@ -463,26 +501,64 @@ void TJLAqua::drawCaption(QPainter& p, const QColor& bg, const QColor& face) con
     p.drawText(QPoint(tx, ty - 1 + base), m_caption);
 }
 
+QColor TJLAqua::background()
+{
+    if (!m_repaintingState || !m_bgKnown) {
+        m_bgRead = sampleBackground(&m_bg);
+        m_bgKnown = true;
+    }
+    return m_bgRead ? m_bg : shade(m_backgroundError, 5);
+}
+
+const QImage& TJLAqua::faceImage(const QColor& bg, const QColor& face)
+{
+    FaceKey key;
+    key.dpr = devicePixelRatioF();
+    key.size = QSize(qCeil(width() * key.dpr), qCeil(height() * key.dpr));
+    key.bg = bg.rgb();
+    key.face = face.rgb();
+    key.pressed = m_state == Pressed;
+    key.enabled = m_enabled;
+    key.smallCorners = m_smallCorners;
+    key.shape = m_shape;
+    if (captionShown()) {
+        key.fontColor = shade(m_fontColor, 5).rgb();
+        key.caption = m_caption;
+        key.font = m_font;
+    }
+
+    const auto hit = std::find_if(m_faces.begin(), m_faces.end(),
+                                  [&](const Face& f) { return f.key == key; });
+    if (hit != m_faces.end()) {
+        std::rotate(m_faces.begin(), hit, hit + 1);
+        return m_faces.front().image;
+    }
+
+    QImage image(key.size, QImage::Format_RGB32);
+    image.setDevicePixelRatio(key.dpr);
+    image.fill(bg);
+    {
+        QPainter p(&image);
+        if (key.dpr > 1.0)
+            p.setRenderHint(QPainter::Antialiasing);
+        drawShape(p, bg, face);
+        drawCaption(p, bg, face);
+    }
+    if (m_faces.size() == kFaces)
+        m_faces.pop_back();
+    m_faces.insert(m_faces.begin(), Face{std::move(key), std::move(image)});
+    return m_faces.front().image;
+}
+
 void TJLAqua::paintEvent(QPaintEvent*)
 {
     if (!parentWidget())
         return;
 
-    QColor bg;
-    if (!sampleBackground(&bg))
-        bg = shade(m_backgroundError, 5);
+    const QColor bg = background();
     const QColor face = faceColor(bg);
 
-    const qreal dpr = devicePixelRatioF();
-    QImage image(QSize(qCeil(width() * dpr), qCeil(height() * dpr)), QImage::Format_RGB32);
-    image.setDevicePixelRatio(dpr);
-    image.fill(bg);
-    {
-        QPainter p(&image);
-        if (dpr > 1.0)
-            p.setRenderHint(QPainter::Antialiasing);
-        drawShape(p, bg, face);
-        drawCaption(p, bg, face);
-    }
-    QPainter(this).drawImage(0, 0, image);
+    // The whole look in one image, drawn now or kept from an earlier paint, copied in
+    // one operation.
+    QPainter(this).drawImage(0, 0, faceImage(bg, face));
 }

@@ -3,13 +3,18 @@
 #include "controls/TColor.h"
 
 #include <QFont>
+#include <QImage>
 #include <QWidget>
+
+#include <vector>
 
 class QPainter;
 
 // The glossy "aqua" push button: no focus, no keyboard; clicks on release over it.
 // It paints every layer into one off-screen image and copies that, so the shadow,
-// face and caption never flicker one after the other.
+// face and caption never flicker one after the other. The images of the looks it
+// showed last are kept, keyed by everything their pixels depend on, so a paint that
+// shows one of them again only samples the background and copies it.
 class TJLAqua : public QWidget
 {
     Q_OBJECT
@@ -80,15 +85,42 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void leaveEvent(QEvent*) override;
+    void hideEvent(QHideEvent*) override;
 
 private:
+    // Everything a face image's pixels depend on.
+    struct FaceKey
+    {
+        QSize size;
+        qreal dpr = 1.0;
+        QRgb bg = 0;
+        QRgb face = 0;
+        QRgb fontColor = 0;
+        bool pressed = false;
+        bool enabled = true;
+        bool smallCorners = false;
+        TJLAquaType shape = bsButton;
+        QString caption; // empty when no caption is drawn
+        QFont font;
+
+        bool operator==(const FaceKey&) const = default;
+    };
+    struct Face
+    {
+        FaceKey key;
+        QImage image;
+    };
+
     enum State : quint8 { Normal = 0, Pressed = 1, Hot = 3 };
     void setState(State s);
     void disarm();
     bool sampleBackground(QColor* bg) const;
+    QColor background();
     QColor faceColor(const QColor& bg) const;
     void drawShape(QPainter& p, const QColor& bg, const QColor& face) const;
     void drawCaption(QPainter& p, const QColor& bg, const QColor& face) const;
+    bool captionShown() const;
+    const QImage& faceImage(const QColor& bg, const QColor& face);
 
     bool m_captionMouseOver = false;
     bool m_buttonActive = false;
@@ -103,4 +135,13 @@ private:
     bool m_smallCorners = false;
     State m_state = Normal;
     bool m_armed = false;
+    // The last looks drawn, most recent first; at most kFaces of them.
+    static constexpr std::size_t kFaces = 4;
+    std::vector<Face> m_faces;
+    // The background read at the last paint; a repaint for a change of state reuses
+    // it (see setState). m_bgRead is false when it could not be read.
+    bool m_repaintingState = false;
+    bool m_bgKnown = false;
+    bool m_bgRead = false;
+    QColor m_bg;
 };

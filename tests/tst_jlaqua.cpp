@@ -1,6 +1,7 @@
 #include "controls/JLAqua.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
@@ -16,6 +17,12 @@ public:
         : QWidget(parent)
         , m_colour(colour)
     {
+    }
+
+    void setColour(QColor colour)
+    {
+        m_colour = colour;
+        update();
     }
 
 protected:
@@ -61,7 +68,23 @@ struct Page
     }
 
     QImage shot() const { return button->grab().toImage(); }
+
+    // What the window shows where the button is, as painted so far: the window's
+    // backing store, not a fresh paint. Null where the platform keeps no image.
+    QImage onScreen() const
+    {
+        auto* store = dynamic_cast<QImage*>(window.backingStore()->paintDevice());
+        if (!store)
+            return QImage();
+        const QRect area(button->mapTo(&window, QPoint()), button->size());
+        return store->copy(area).convertToFormat(QImage::Format_RGB32);
+    }
 };
+
+QImage rgb(const QImage& image)
+{
+    return image.convertToFormat(QImage::Format_RGB32);
+}
 
 // A pixel of the plain face band between the upper highlight and the lower glow,
 // left of the caption.
@@ -121,6 +144,10 @@ private slots:
     void pointerAndFocus();
     void layoutSettersReachTheButton();
     void captionOnlyUnderThePointer();
+    void changesShowAsOnAFreshButton_data();
+    void changesShowAsOnAFreshButton();
+    void pressShowsTheBackgroundNowUnderIt();
+    void movedButtonShowsTheBackgroundOfItsNewPlace();
 };
 
 void TstJLAqua::initTestCase()
@@ -424,6 +451,167 @@ void TstJLAqua::captionOnlyUnderThePointer()
     QVERIFY(countOf(page.shot(), red) > 20);
     hover(page.button, QPoint(1, 1));
     QCOMPARE(countOf(page.shot(), red), 0);
+}
+
+namespace {
+
+enum Change {
+    ButtonColor, CustomColor, FontColor, Caption, Font, Shape, SmallCorners, Disabled, Size,
+    Background, BackgroundError
+};
+
+void apply(Page& page, Change change)
+{
+    TJLAqua* b = page.button;
+    switch (change) {
+    case ButtonColor:
+        b->setCustomColor(TJLAqua::ccNone);
+        b->setButtonColor(TColors::fromRgb(10, 120, 200));
+        break;
+    case CustomColor:
+        b->setCustomColor(TJLAqua::ccNeonGreen);
+        break;
+    case FontColor:
+        b->setFontColor(TColors::clNavy);
+        break;
+    case Caption:
+        b->setCaption(QStringLiteral("Calcule"));
+        break;
+    case Font: {
+        QFont font = b->buttonFont();
+        font.setPixelSize(20);
+        b->setButtonFont(font);
+        break;
+    }
+    case Shape:
+        b->setButtonShape(TJLAqua::bsOrb);
+        break;
+    case SmallCorners:
+        b->setSmallCorners(true);
+        break;
+    case Disabled:
+        b->setButtonEnabled(false);
+        break;
+    case Size:
+        b->resize(121, 41);
+        break;
+    case Background:
+        page.backdrop->setColour(QColor(20, 160, 40));
+        break;
+    case BackgroundError:
+        // The corner lies above the page, where nothing can be read.
+        b->move(388, -5);
+        b->setBackgroundError(TColors::clYellow);
+        break;
+    }
+}
+
+}
+
+void TstJLAqua::changesShowAsOnAFreshButton_data()
+{
+    QTest::addColumn<int>("change");
+    QTest::newRow("ButtonColor") << int(ButtonColor);
+    QTest::newRow("CustomColor") << int(CustomColor);
+    QTest::newRow("FontColor") << int(FontColor);
+    QTest::newRow("Caption") << int(Caption);
+    QTest::newRow("Font") << int(Font);
+    QTest::newRow("ButtonShape") << int(Shape);
+    QTest::newRow("SmallCorners") << int(SmallCorners);
+    QTest::newRow("Enabled") << int(Disabled);
+    QTest::newRow("size") << int(Size);
+    QTest::newRow("page colour under the button") << int(Background);
+    QTest::newRow("BackgroundError") << int(BackgroundError);
+}
+
+// A button that has shown its looks, then changes, shows what a button made with the
+// change from the start shows: nothing drawn before the change is shown again.
+void TstJLAqua::changesShowAsOnAFreshButton()
+{
+    QFETCH(int, change);
+
+    Page page;
+    QVERIFY(QTest::qWaitForWindowExposed(&page.window));
+    hover(page.button, QPoint(50, 16));
+    QTest::mousePress(page.button, Qt::LeftButton, {}, QPoint(50, 16));
+    QTest::mouseRelease(page.button, Qt::LeftButton, {}, QPoint(50, 16));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(page.button, &leave);
+    const QImage before = page.shot();
+
+    apply(page, Change(change));
+    Page fresh;
+    apply(fresh, Change(change));
+    const QImage expected = rgb(fresh.shot());
+    QVERIFY(expected != rgb(before));
+    QCOMPARE(rgb(page.shot()), expected);
+
+    // On the screen too, once the change is painted; BackgroundError only stores, and
+    // shows at the next paint.
+    if (change == BackgroundError)
+        page.button->update();
+    QCoreApplication::processEvents();
+    const QImage screen = page.onScreen();
+    const QRect shown = page.button->visibleRegion().boundingRect();
+    if (!screen.isNull())
+        QCOMPARE(screen.copy(shown), expected.copy(shown));
+}
+
+// The page under the button changes and, before it is painted, the button is pressed:
+// the pressed look on the screen stands on the page as it is now.
+void TstJLAqua::pressShowsTheBackgroundNowUnderIt()
+{
+    Page page;
+    QVERIFY(QTest::qWaitForWindowExposed(&page.window));
+    hover(page.button, QPoint(50, 16));
+    QCoreApplication::processEvents();
+    if (page.onScreen().isNull())
+        QSKIP("the platform keeps no window image");
+    QCOMPARE(at(page.onScreen(), 0, 0), QColor(215, 215, 215));
+
+    const QColor green(20, 160, 40);
+    page.backdrop->setColour(green);
+    // Delivered straight away, with the page's repaint still waiting.
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(50, 16),
+                      page.button->mapToGlobal(QPointF(50, 16)), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(page.button, &press);
+    const QImage screen = page.onScreen();
+    QCOMPARE(at(screen, 0, 0), green);
+    QCOMPARE(at(screen, 102, 16), TJLAqua::shade(green, 4));
+    QCOMPARE(screen, rgb(page.shot()));
+
+    // Leaving repaints the normal look at once, still on the green page.
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(page.button, &leave);
+    QCOMPARE(page.onScreen(), rgb(page.shot()));
+    QCOMPARE(at(page.onScreen(), kFacePixel.x(), kFacePixel.y()), QColor(246, 187, 26));
+}
+
+// The corners show the page where the button is now, not where it was.
+void TstJLAqua::movedButtonShowsTheBackgroundOfItsNewPlace()
+{
+    Page page;
+    const QColor green(20, 160, 40);
+    auto* patch = new Backdrop(green, &page.window);
+    patch->setGeometry(0, 0, 200, 329);
+    patch->stackUnder(page.button);
+    patch->show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page.window));
+    QCoreApplication::processEvents();
+    if (page.onScreen().isNull())
+        QSKIP("the platform keeps no window image");
+    QCOMPARE(at(page.onScreen(), 0, 0), QColor(215, 215, 215));
+
+    page.button->move(60, 86);
+    QCoreApplication::processEvents();
+    QCOMPARE(at(page.onScreen(), 0, 0), green);
+    QCOMPARE(at(page.onScreen(), 102, 16), TJLAqua::shade(green, 4));
+
+    // A change of state afterwards keeps to the new place.
+    hover(page.button, QPoint(50, 16));
+    QCOMPARE(at(page.onScreen(), 0, 0), green);
+    QCOMPARE(page.onScreen(), rgb(page.shot()));
 }
 
 QTEST_MAIN(TstJLAqua)
