@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QFont>
+
 class QWidget;
 
 namespace Fonts {
@@ -10,5 +12,8 @@ void installSubstitutions();
 // Layout fonts are given in pixels (a "pixelSize" property on the widget), so the
 // windows keep their proportions at any DPI setting.
 void applyPixelSizes(QWidget* root);
+
+// A layout's font (a Windows family) at a size in pixels, as applyPixelSizes sets it.
+QFont layoutFont(const QString& family, int pixelSize);
 
 }
