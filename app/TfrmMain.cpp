@@ -73,9 +73,7 @@ TfrmMain::TfrmMain(QWidget* parent)
     m_events->OnException = [this](QObject* sender, const std::exception& e) { ApplicationEvents1Exception(sender, e); };
 
     m_xpMenu = new TXPMenu(this);
-    QFont menuFont(QStringLiteral("Tahoma"));
-    menuFont.setPixelSize(12);
-    m_xpMenu->setFont(menuFont);
+    m_xpMenu->setFont(Fonts::layoutFont(QStringLiteral("Tahoma"), 12));
     m_xpMenu->setDimLevel(30);
     m_xpMenu->setGrayLevel(50);
     m_xpMenu->setIconWidth(16);
