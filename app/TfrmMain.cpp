@@ -4,6 +4,7 @@
 #include "app/EquationPages.h"
 #include "app/Fonts.h"
 #include "app/TfrmAbout.h"
+#include "app/TopicLists.h"
 #include "catalogue/Catalogue.h"
 #include "controls/ButtonXPMACCorel.h"
 #include "controls/XPMenu.h"
@@ -68,6 +69,11 @@ TfrmMain::TfrmMain(QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     m_pages = new EquationPages(ui->Equacoes, ui->pNome, this);
+    // The list the window opens on is there from the start; the others are built when
+    // their area is first shown.
+    m_lists = new TopicLists(ui->Menu, this);
+    connect(m_lists, &TopicLists::listBuilt, this, &TfrmMain::connectTopics);
+    m_lists->list(ui->TabSheet8);
     m_events = new TApplicationEvents(this);
     m_events->setObjectName(QStringLiteral("ApplicationEvents1"));
     m_events->OnException = [this](QObject* sender, const std::exception& e) { ApplicationEvents1Exception(sender, e); };
@@ -82,12 +88,12 @@ TfrmMain::TfrmMain(QWidget* parent)
     m_xpMenu->setFlatMenu(true);
     m_xpMenu->setAutoDetect(false);
     m_xpMenu->setActive(true);
-    // Pages are built on first use, after the painter took the window over.
+    // Pages and lists are built on first use, after the painter took the window over.
     connect(m_pages, &EquationPages::pageBuilt, m_xpMenu, &TXPMenu::hookControls);
+    connect(m_lists, &TopicLists::listBuilt, m_xpMenu, &TXPMenu::hookControls);
 
     connectNavigation();
     connectMenu();
-    connectTopics();
     centreOnScreen();
 }
 
@@ -133,9 +139,9 @@ void TfrmMain::connectMenu()
     }
 }
 
-void TfrmMain::connectTopics()
+void TfrmMain::connectTopics(QWidget* list)
 {
-    const auto buttons = ui->Menu->findChildren<TButtonXPMACCorel*>();
+    const auto buttons = list->findChildren<TButtonXPMACCorel*>();
     for (TButtonXPMACCorel* button : buttons) {
         const Topic* topic = Catalogue::topicOfButton(button->objectName());
         if (!topic)
@@ -157,20 +163,21 @@ void TfrmMain::showEvent(QShowEvent* e)
 
 void TfrmMain::FormShow()
 {
-    ui->Menu->setCurrentWidget(ui->TabSheet8);
+    ui->Menu->setCurrentWidget(m_lists->list(ui->TabSheet8));
     chooseTopic(*m_pages, *Catalogue::topicOfButton(u"ButtonXPMACCorel1"));
-    ui->ButtonXPMACCorel1->setFocus();
+    ui->TabSheet8->findChild<QWidget*>(QStringLiteral("ButtonXPMACCorel1"))->setFocus();
     m_pages->resetHints();
 }
 
 void TfrmMain::showArea(QWidget* list)
 {
-    ui->Menu->setCurrentWidget(list);
+    ui->Menu->setCurrentWidget(m_lists->list(list));
     resetScroll();
 }
 
 void TfrmMain::resetScroll()
 {
+    // A list not built yet will start at its top anyway.
     const auto boxes = findChildren<QScrollArea*>();
     for (QScrollArea* box : boxes)
         box->verticalScrollBar()->setValue(0);

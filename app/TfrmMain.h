@@ -10,6 +10,7 @@ class TfrmMain;
 class EquationPages;
 class TApplicationEvents;
 class TfrmAbout;
+class TopicLists;
 class TXPMenu;
 
 // The main window: area bar, topic lists, the header and the equation pages.
@@ -23,6 +24,7 @@ public:
 
     void setAboutWindow(TfrmAbout* about) { m_about = about; }
     EquationPages& pages() { return *m_pages; }
+    TopicLists& lists() { return *m_lists; }
 
     // Scrolls every topic list back to its top.
     void resetScroll();
@@ -44,11 +46,12 @@ protected:
 private:
     void connectNavigation();
     void connectMenu();
-    void connectTopics();
+    void connectTopics(QWidget* list);
     void centreOnScreen();
 
     std::unique_ptr<Ui::TfrmMain> ui;
     EquationPages* m_pages;
+    TopicLists* m_lists;
     TApplicationEvents* m_events;
     TXPMenu* m_xpMenu;
     TfrmAbout* m_about = nullptr;

@@ -1,6 +1,8 @@
 #include "TestSupport.h"
 
 #include "app/Fonts.h"
+#include "app/TfrmMain.h"
+#include "app/TopicLists.h"
 #include "engine/DecimalSeparator.h"
 
 #include <QAbstractButton>
@@ -51,6 +53,13 @@ namespace TestSupport {
 QWidget* Student::widget(const char* name) const
 {
     QWidget* w = m_window->findChild<QWidget*>(QLatin1String(name));
+    if (!w) {
+        // A topic of a list not shown yet: its list is built as its area would build it.
+        if (auto* main = qobject_cast<TfrmMain*>(m_window)) {
+            main->lists().buildAll();
+            w = m_window->findChild<QWidget*>(QLatin1String(name));
+        }
+    }
     if (!w)
         qFatal("no widget named %s", name);
     return w;

@@ -43,6 +43,7 @@ private slots:
     void formulasMenu();
     void hiddenEmailItems();
     void scrollReset();
+    void listShownLaterWorksLikeTheFirst();
     void lastCinematicaTopicNeedsScrolling();
     void uniformMotion_data();
     void uniformMotion();
@@ -112,32 +113,35 @@ void TestMainWindow::windowFrame()
 
 void TestMainWindow::topicLists_data()
 {
+    QTest::addColumn<QString>("area");
     QTest::addColumn<QString>("list");
     QTest::addColumn<int>("topics");
     QTest::addColumn<int>("firstY");
     QTest::addColumn<int>("width");
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("last");
-    QTest::newRow("Cinemática") << "TabSheet8" << 13 << 24 << 164 << "Movimento Uniforme" << "Tempo da Altura Máx.";
-    QTest::newRow("Dinâmica") << "TabSheet9" << 16 << 24 << 148 << "2ª Lei de Newton" << "Impulso de uma Força";
-    QTest::newRow("Hidrostática") << "TabSheet15" << 6 << 24 << 164 << "Massa Específica" << "Pressão Absoluta";
-    QTest::newRow("Termologia") << "TabSheet19" << 17 << 23 << 148 << "Escalas de ºC para ºF" << "Capacidade Térmica 2";
-    QTest::newRow("Óptica") << "TabSheet30" << 7 << 24 << 164 << "Assoc. Espelhos Planos" << "Vergência de uma Lente";
-    QTest::newRow("Eletrostática") << "TabSheet35" << 8 << 24 << 164 << "Carga Elétrica de um Corpo"
+    QTest::newRow("Cinemática") << "ButtonXPMACCorel17" << "TabSheet8" << 13 << 24 << 164 << "Movimento Uniforme" << "Tempo da Altura Máx.";
+    QTest::newRow("Dinâmica") << "ButtonXPMACCorel18" << "TabSheet9" << 16 << 24 << 148 << "2ª Lei de Newton" << "Impulso de uma Força";
+    QTest::newRow("Hidrostática") << "ButtonXPMACCorel19" << "TabSheet15" << 6 << 24 << 164 << "Massa Específica" << "Pressão Absoluta";
+    QTest::newRow("Termologia") << "ButtonXPMACCorel21" << "TabSheet19" << 17 << 23 << 148 << "Escalas de ºC para ºF" << "Capacidade Térmica 2";
+    QTest::newRow("Óptica") << "ButtonXPMACCorel20" << "TabSheet30" << 7 << 24 << 164 << "Assoc. Espelhos Planos" << "Vergência de uma Lente";
+    QTest::newRow("Eletrostática") << "ButtonXPMACCorel3" << "TabSheet35" << 8 << 24 << 164 << "Carga Elétrica de um Corpo"
                                    << "Campo Elétrico Uniforme 3";
-    QTest::newRow("Eletrodinâmica") << "TabSheet44" << 13 << 24 << 148 << "Corrente Elétrica" << "Potência Elétrica 3";
-    QTest::newRow("Ondas") << "TabSheet41" << 8 << 24 << 164 << "Frequência (Ondulatória)"
+    QTest::newRow("Eletrodinâmica") << "ButtonXPMACCorel4" << "TabSheet44" << 13 << 24 << 148 << "Corrente Elétrica" << "Potência Elétrica 3";
+    QTest::newRow("Ondas") << "ButtonXPMACCorel22" << "TabSheet41" << 8 << 24 << 164 << "Frequência (Ondulatória)"
                            << "Frequência Corda Vibrante";
 }
 
 void TestMainWindow::topicLists()
 {
+    QFETCH(QString, area);
     QFETCH(QString, list);
     QFETCH(int, topics);
     QFETCH(int, firstY);
     QFETCH(int, width);
     QFETCH(QString, first);
     QFETCH(QString, last);
+    m_student->click(area.toLatin1());
     QWidget* page = m_main->findChild<QWidget*>(list);
     auto buttons = page->findChildren<TButtonXPMACCorel*>();
     QCOMPARE(buttons.size(), topics);
@@ -239,6 +243,30 @@ void TestMainWindow::scrollReset()
     box->verticalScrollBar()->setValue(50);
     m_main->findChild<QAction*>("Ondas1")->trigger();
     QCOMPARE(box->verticalScrollBar()->value(), 0);
+}
+
+void TestMainWindow::listShownLaterWorksLikeTheFirst()
+{
+    // Its box has its fixed extent and starts at its top.
+    m_student->click("ButtonXPMACCorel18");
+    auto* box = m_main->findChild<QScrollArea*>("ScrollBox9");
+    QVERIFY(box);
+    QVERIFY(box->isVisible());
+    QCOMPARE(box->widget()->height(), 470);
+    QCOMPARE(box->verticalScrollBar()->value(), 0);
+    QCOMPARE(box->verticalScrollBar()->maximum(), 470 - 358);
+    QCOMPARE(box->mapTo(m_main->centralWidget(), QPoint(0, 0)), QPoint(0, 38));
+    // Its topics answer like those of the list the window opens on.
+    m_student->click("ButtonXPMACCorel20");
+    QWidget* vergence = m_student->widget("ButtonXPMACCorel66");
+    QVERIFY(vergence->isVisible());
+    m_student->fill({{"eSS", "5"}});
+    m_student->click("ButtonXPMACCorel66");
+    QCOMPARE(m_main->findChild<TGradPan*>("pNome")->caption(), QStringLiteral("Vergência de uma Lente"));
+    QCOMPARE(m_main->findChild<QStackedWidget*>("Equacoes")->currentWidget()->objectName(), QStringLiteral("TabSheet34"));
+    QVERIFY(m_student->text("eSS").isEmpty());
+    // Fonts in pixels, as everywhere.
+    QCOMPARE(vergence->font().pixelSize(), 12);
 }
 
 void TestMainWindow::lastCinematicaTopicNeedsScrolling()
