@@ -9,18 +9,31 @@
 
 TfrmAbout::TfrmAbout(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
-    , ui(std::make_unique<Ui::TfrmAbout>())
 {
+    setObjectName(QStringLiteral("frmAbout"));
+    setFixedSize(378, 338);
+}
+
+TfrmAbout::~TfrmAbout() = default;
+
+void TfrmAbout::setVisible(bool visible)
+{
+    if (visible && !ui)
+        build();
+    QDialog::setVisible(visible);
+}
+
+// Nobody sees the window before it is first shown, so it is laid out only then.
+void TfrmAbout::build()
+{
+    ui = std::make_unique<Ui::TfrmAbout>();
     ui->setupUi(this);
     Fonts::applyPixelSizes(this);
-    setFixedSize(378, 338);
     connect(ui->ButtonXPMACCorel31, &QPushButton::clicked, this,
             [this] { runEventHandler([this] { ButtonXPMACCorel31Click(); }); });
 
     m_xpMenu = new TXPMenu(this);
-    QFont menuFont(QStringLiteral("Tahoma"));
-    menuFont.setPixelSize(12);
-    m_xpMenu->setFont(menuFont);
+    m_xpMenu->setFont(Fonts::layoutFont(QStringLiteral("Tahoma"), 12));
     m_xpMenu->setDimLevel(30);
     m_xpMenu->setGrayLevel(50);
     m_xpMenu->setIconWidth(16);
@@ -30,8 +43,6 @@ TfrmAbout::TfrmAbout(QWidget* parent)
     m_xpMenu->setAutoDetect(true);
     m_xpMenu->setActive(true);
 }
-
-TfrmAbout::~TfrmAbout() = default;
 
 void TfrmAbout::showEvent(QShowEvent* e)
 {

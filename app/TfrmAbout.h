@@ -8,7 +8,8 @@ class TfrmAbout;
 }
 class TXPMenu;
 
-// The About window, shown modally from the Ajuda menu.
+// The About window, shown modally from the Ajuda menu. It exists from start-up, hidden;
+// what it shows is built from its form the first time it is shown.
 class TfrmAbout : public QDialog
 {
     Q_OBJECT
@@ -17,6 +18,8 @@ public:
     explicit TfrmAbout(QWidget* parent = nullptr);
     ~TfrmAbout() override;
 
+    void setVisible(bool visible) override;
+
     void FormShow();
     void ButtonXPMACCorel31Click();
 
@@ -24,6 +27,8 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
+    void build();
+
     std::unique_ptr<Ui::TfrmAbout> ui;
-    TXPMenu* m_xpMenu;
+    TXPMenu* m_xpMenu = nullptr;
 };
