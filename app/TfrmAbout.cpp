@@ -32,16 +32,7 @@ void TfrmAbout::build()
     connect(ui->ButtonXPMACCorel31, &QPushButton::clicked, this,
             [this] { runEventHandler([this] { ButtonXPMACCorel31Click(); }); });
 
-    m_xpMenu = new TXPMenu(this);
-    m_xpMenu->setFont(Fonts::layoutFont(QStringLiteral("Tahoma"), 12));
-    m_xpMenu->setDimLevel(30);
-    m_xpMenu->setGrayLevel(50);
-    m_xpMenu->setIconWidth(16);
-    m_xpMenu->setUseSystemColors(false);
-    m_xpMenu->setGradient(true);
-    m_xpMenu->setFlatMenu(true);
-    m_xpMenu->setAutoDetect(true);
-    m_xpMenu->setActive(true);
+    m_xpMenu = TXPMenu::forWindow(this, Fonts::layoutFont(QStringLiteral("Tahoma"), 12), true);
 }
 
 void TfrmAbout::showEvent(QShowEvent* e)

@@ -78,16 +78,7 @@ TfrmMain::TfrmMain(QWidget* parent)
     m_events->setObjectName(QStringLiteral("ApplicationEvents1"));
     m_events->OnException = [this](QObject* sender, const std::exception& e) { ApplicationEvents1Exception(sender, e); };
 
-    m_xpMenu = new TXPMenu(this);
-    m_xpMenu->setFont(Fonts::layoutFont(QStringLiteral("Tahoma"), 12));
-    m_xpMenu->setDimLevel(30);
-    m_xpMenu->setGrayLevel(50);
-    m_xpMenu->setIconWidth(16);
-    m_xpMenu->setUseSystemColors(false);
-    m_xpMenu->setGradient(true);
-    m_xpMenu->setFlatMenu(true);
-    m_xpMenu->setAutoDetect(false);
-    m_xpMenu->setActive(true);
+    m_xpMenu = TXPMenu::forWindow(this, Fonts::layoutFont(QStringLiteral("Tahoma"), 12), false);
     // Pages and lists are built on first use, after the painter took the window over.
     connect(m_pages, &EquationPages::pageBuilt, m_xpMenu, &TXPMenu::hookControls);
     connect(m_lists, &TopicLists::listBuilt, m_xpMenu, &TXPMenu::hookControls);

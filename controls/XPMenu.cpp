@@ -357,3 +357,18 @@ bool TXPMenu::eventFilter(QObject* watched, QEvent* e)
     }
     return false;
 }
+
+TXPMenu* TXPMenu::forWindow(QWidget* owner, const QFont& menuFont, bool autoDetect)
+{
+    auto* painter = new TXPMenu(owner);
+    painter->setFont(menuFont);
+    painter->setDimLevel(30);
+    painter->setGrayLevel(50);
+    painter->setIconWidth(16);
+    painter->setUseSystemColors(false);
+    painter->setGradient(true);
+    painter->setFlatMenu(true);
+    painter->setAutoDetect(autoDetect);
+    painter->setActive(true);
+    return painter;
+}

@@ -66,6 +66,9 @@ public:
     static constexpr int excludedTag = 999;
 
     explicit TXPMenu(QWidget* owner);
+
+    // The painter as both windows declare it (menu font, levels, flat gradient look), active.
+    static TXPMenu* forWindow(QWidget* owner, const QFont& menuFont, bool autoDetect);
     ~TXPMenu() override;
 
     int dimLevel() const { return m_dimLevel; }

@@ -11,6 +11,8 @@
 //   illustration_TabSheet54.png  maximum height: a ball's rise and fall, h max marked
 //   illustration_TabSheet34.png  vergence: a converging lens bringing rays to its focus
 // Drawn at four times the size and scaled down, so thin strokes stay smooth at 103 x 67.
+#include "Arrow.h"
+
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -104,21 +106,7 @@ void road(QPainter& p, double y0, double y1, double dashOffset = 0)
 
 void arrow(QPainter& p, QPointF from, QPointF to, const QColor& c, double width = 2.0)
 {
-    const double dx = to.x() - from.x(), dy = to.y() - from.y();
-    const double len = std::hypot(dx, dy);
-    const double ux = dx / len, uy = dy / len;
-    const double head = 3.2 + width;
-    const QPointF base(to.x() - ux * head, to.y() - uy * head);
-    p.setPen(QPen(c, width, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(from, base);
-    QPainterPath tip;
-    tip.moveTo(to);
-    tip.lineTo(base.x() - uy * head * 0.55, base.y() + ux * head * 0.55);
-    tip.lineTo(base.x() + uy * head * 0.55, base.y() - ux * head * 0.55);
-    tip.closeSubpath();
-    p.setPen(Qt::NoPen);
-    p.setBrush(c);
-    p.drawPath(tip);
+    drawArrow(p, from, to, c, width, 3.2 + width);
 }
 
 void label(QPainter& p, QPointF at, const QString& text, const QColor& c, int px = 8)

@@ -6,6 +6,8 @@
 //   illustration_TabSheet13.png  power: a winch lifting a crate against a stopwatch
 //   illustration_TabSheet14.png  energy: a running cart heading for a spring
 // Drawn at four times the size and scaled down, so thin strokes stay smooth at 103 x 67.
+#include "Arrow.h"
+
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -76,21 +78,7 @@ void crate(QPainter& p, const QRectF& r)
 
 void arrow(QPainter& p, QPointF from, QPointF to, const QColor& c, double width = 2.2)
 {
-    const double dx = to.x() - from.x(), dy = to.y() - from.y();
-    const double len = std::hypot(dx, dy);
-    const double ux = dx / len, uy = dy / len;
-    const double head = 4.5 + width;
-    const QPointF base(to.x() - ux * head, to.y() - uy * head);
-    p.setPen(QPen(c, width, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(from, base);
-    QPainterPath tip;
-    tip.moveTo(to);
-    tip.lineTo(base.x() - uy * head * 0.55, base.y() + ux * head * 0.55);
-    tip.lineTo(base.x() + uy * head * 0.55, base.y() - ux * head * 0.55);
-    tip.closeSubpath();
-    p.setPen(Qt::NoPen);
-    p.setBrush(c);
-    p.drawPath(tip);
+    drawArrow(p, from, to, c, width, 4.5 + width);
 }
 
 void tag(QPainter& p, QPointF at, const QString& text, const QColor& c, int px = 10)
