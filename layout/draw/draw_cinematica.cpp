@@ -11,7 +11,7 @@
 //   illustration_TabSheet54.png  maximum height: a ball's rise and fall, h max marked
 //   illustration_TabSheet34.png  vergence: a converging lens bringing rays to its focus
 // Drawn at four times the size and scaled down, so thin strokes stay smooth at 103 x 67.
-#include "Arrow.h"
+#include "Illustration.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -28,8 +28,8 @@
 
 namespace {
 
-constexpr int W = 103;
-constexpr int H = 67;
+constexpr int W = illustrationWidth;
+constexpr int H = illustrationHeight;
 constexpr int S = 4; // supersampling
 constexpr double pi = std::numbers::pi;
 
@@ -41,11 +41,7 @@ const QColor roadGrey(92, 96, 106);
 
 QFont font(int px, bool bold = true, bool italic = true)
 {
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(px);
-    f.setBold(bold);
-    f.setItalic(italic);
-    return f;
+    return illustrationFont(px, bold, italic);
 }
 
 // Sky above, grass below the horizon at y, inside the rounded card.

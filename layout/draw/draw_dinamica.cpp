@@ -6,7 +6,7 @@
 //   illustration_TabSheet13.png  power: a winch lifting a crate against a stopwatch
 //   illustration_TabSheet14.png  energy: a running cart heading for a spring
 // Drawn at four times the size and scaled down, so thin strokes stay smooth at 103 x 67.
-#include "Arrow.h"
+#include "Illustration.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -23,8 +23,8 @@
 
 namespace {
 
-constexpr int W = 103;
-constexpr int H = 67;
+constexpr int W = illustrationWidth;
+constexpr int H = illustrationHeight;
 constexpr int S = 4; // supersampling
 
 const QColor ink(40, 48, 72);
@@ -34,11 +34,7 @@ const QColor speedBlue(30, 90, 210);
 
 QFont smallFont(int px, bool bold = true, bool italic = true)
 {
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(px);
-    f.setBold(bold);
-    f.setItalic(italic);
-    return f;
+    return illustrationFont(px, bold, italic);
 }
 
 void card(QPainter& p)

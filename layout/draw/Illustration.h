@@ -1,9 +1,23 @@
 #pragma once
 
-// A straight arrow with a filled head, shared by the illustration programs.
+// What the illustration programs share: the size of a page picture, its lettering
+// and a straight arrow with a filled head.
+#include <QFont>
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
+
+inline constexpr int illustrationWidth = 103;
+inline constexpr int illustrationHeight = 67;
+
+inline QFont illustrationFont(int px, bool bold = true, bool italic = true)
+{
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(px);
+    f.setBold(bold);
+    f.setItalic(italic);
+    return f;
+}
 
 inline void drawArrow(QPainter& p, QPointF from, QPointF to, const QColor& c, double width, double headLength)
 {
