@@ -3,11 +3,12 @@
 #include "app/Application.h"
 #include "app/Fonts.h"
 #include "app/PageRegistry.h"
-#include "app/TEdit.h"
+#include "controls/TEdit.h"
 #include "catalogue/Catalogue.h"
 #include "controls/Gradpan.h"
 #include "controls/JLAqua.h"
 #include "engine/DecimalSeparator.h"
+#include "engine/NumberText.h"
 
 #include <QLabel>
 #include <QStackedWidget>
@@ -19,7 +20,13 @@ EquationPages::EquationPages(QStackedWidget* equacoes, TGradPan* header, QObject
     : QObject(parent)
     , m_equacoes(equacoes)
     , m_header(header)
+    , m_separatorListener(DecimalSeparator::addListener([this](QChar previous) { relocalizeConstants(previous); }))
 {
+}
+
+EquationPages::~EquationPages()
+{
+    DecimalSeparator::removeListener(m_separatorListener);
 }
 
 QWidget* EquationPages::page(const char* name)
@@ -48,8 +55,10 @@ QWidget* EquationPages::build(const QString& name)
 
     const auto children = page->findChildren<QWidget*>();
     for (QWidget* w : children) {
-        if (!w->objectName().isEmpty())
+        if (!w->objectName().isEmpty()) {
+            Q_ASSERT_X(!m_widgets.contains(w->objectName()), "EquationPages", "a component name used twice");
             m_widgets.insert(w->objectName(), w);
+        }
         if (auto* label = qobject_cast<QLabel*>(w); label && label->pixmap().isNull())
             label->adjustSize();
         if (auto* edit = qobject_cast<TEdit*>(w)) {
@@ -80,6 +89,9 @@ template <class T>
 T* EquationPages::named(const char* name) const
 {
     auto* w = qobject_cast<T*>(m_widgets.value(QString::fromLatin1(name)));
+    // The catalogue-integrity test proves every name; one that slipped through stops a
+    // debug build here and stays silent for the student.
+    Q_ASSERT_X(w, "EquationPages", name);
     if (!w)
         throw std::logic_error(std::string("no component named ") + name);
     return w;
@@ -93,6 +105,7 @@ QWidget* EquationPages::widget(const char* name) const
 Field& EquationPages::field(const char* name)
 {
     TEdit* edit = m_fields.value(QString::fromLatin1(name));
+    Q_ASSERT_X(edit, "EquationPages", name);
     if (!edit)
         throw std::logic_error(std::string("no field named ") + name);
     return *edit;
@@ -122,15 +135,28 @@ void EquationPages::setVisible(const char* name, bool visible)
     named<QWidget>(name)->setVisible(visible);
 }
 
-void EquationPages::setFieldText(const char* name, const QString& text)
+void EquationPages::setConstantText(const char* name, const QString& commaText)
 {
-    field(name).setText(text);
+    field(name).setText(NumberText::localized(commaText, decimalSeparator()));
+    m_constants.insert(QString::fromLatin1(name), commaText);
+}
+
+// A locale change while the program runs: the constants on show follow the new
+// separator, so the next click reads them as the student now sees them.
+void EquationPages::relocalizeConstants(QChar previous)
+{
+    for (auto it = m_constants.cbegin(); it != m_constants.cend(); ++it) {
+        TEdit* edit = m_fields.value(it.key());
+        if (edit && edit->text() == NumberText::localized(it.value(), previous))
+            edit->setText(NumberText::localized(it.value(), decimalSeparator()));
+    }
 }
 
 void EquationPages::clearFields()
 {
     for (TEdit* edit : m_fieldsInOrder)
         edit->clear();
+    m_constants.clear();
 }
 
 void EquationPages::setHeader(const QString& text)

@@ -21,6 +21,7 @@ class EquationPages : public QObject, public EquationWindow
 
 public:
     EquationPages(QStackedWidget* equacoes, TGradPan* header, QObject* parent = nullptr);
+    ~EquationPages() override;
 
     // EquationWindow
     Field& field(const char* name) override;
@@ -28,7 +29,7 @@ public:
     void setLeft(const char* name, int x) override;
     void setWidth(const char* name, int width) override;
     void setVisible(const char* name, bool visible) override;
-    void setFieldText(const char* name, const QString& text) override;
+    void setConstantText(const char* name, const QString& commaText) override;
     void clearFields() override;
     void setHeader(const QString& text) override;
     void showPage(const char* page) override;
@@ -49,6 +50,7 @@ signals:
 
 private:
     QWidget* build(const QString& name);
+    void relocalizeConstants(QChar previous);
     template <class T>
     T* named(const char* name) const;
 
@@ -59,5 +61,9 @@ private:
     QHash<QString, TEdit*> m_fields;
     std::vector<TEdit*> m_fieldsInOrder;
     std::vector<TJLAqua*> m_buttons;
+    // The constant fields that show their constant (as given, with a comma) since the
+    // last clearing of every field.
+    QHash<QString, QString> m_constants;
+    int m_separatorListener;
     bool m_hintsReset = false;
 };

@@ -19,13 +19,13 @@ std::vector<T> joined(std::initializer_list<std::span<const T>> areas)
     return all;
 }
 
-const std::vector<Topic>& topics()
+const std::vector<Topic>& allTopics()
 {
     static const auto all = joined<Topic>({Cinematica::topics, Dinamica::topics, Optica::topics});
     return all;
 }
 
-const std::vector<Solver>& solvers()
+const std::vector<Solver>& allSolvers()
 {
     static const auto all = joined<Solver>({Cinematica::solvers, Dinamica::solvers, Optica::solvers});
     return all;
@@ -43,7 +43,9 @@ const T* byButton(const std::vector<T>& table, QStringView button)
 
 }
 
-const Topic* topicOfButton(QStringView button) { return byButton(topics(), button); }
-const Solver* solverOfButton(QStringView button) { return byButton(solvers(), button); }
+std::span<const Topic> topics() { return allTopics(); }
+std::span<const Solver> solvers() { return allSolvers(); }
+const Topic* topicOfButton(QStringView button) { return byButton(allTopics(), button); }
+const Solver* solverOfButton(QStringView button) { return byButton(allSolvers(), button); }
 
 }

@@ -7,6 +7,8 @@
 
 // Every area's topics and the solvers of the pages they own.
 namespace Catalogue {
+std::span<const Topic> topics();
+std::span<const Solver> solvers();
 const Topic* topicOfButton(QStringView button);
 const Solver* solverOfButton(QStringView button);
 }

@@ -84,7 +84,7 @@ const Topic topicTable[] = {
     }},
     {"ButtonXPMACCorel30", "Velocidade Angular", "TabSheet1", [](PageEditor& p) {
         // The clearing of every field emptied the constant too.
-        p.text("Edit3", "3,1416");
+        p.constant("Edit3", "3,1416");
     }},
     {"ButtonXPMACCorel31", "Aceleração Centrípeta", "TabSheet7", [](PageEditor& p) {
         p.caption("Label9", "a =  v");

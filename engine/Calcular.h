@@ -21,8 +21,12 @@ public:
 
     Number strict(const char* name) { return NumberText::toNumber(m_fields.field(name).text(), m_separator); }
     Number tolerant(const char* name) { return NumberText::parseTolerant(m_fields.field(name).text(), m_separator); }
-    // A constant the solver holds as decimal text, converted like a typed value.
-    Number constant(const QString& decimalText) { return NumberText::toNumber(decimalText, m_separator); }
+    // A constant the solver holds as decimal text (written with a comma), converted like
+    // a typed value in the user's locale, so it has the same value in every locale.
+    Number constant(const char* commaText)
+    {
+        return NumberText::toNumber(NumberText::localized(QString::fromUtf8(commaText), m_separator), m_separator);
+    }
 
     template <class Formula>
     void block(const char* target, Formula formula, std::initializer_list<const char*> painted = {})

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QChar>
+#include <functional>
+#include <map>
 
 class QLocale;
 
@@ -9,10 +11,18 @@ class QLocale;
 class DecimalSeparator
 {
 public:
+    // Told the separator that was in force before each change.
+    using Listener = std::function<void(QChar previous)>;
+
     static QChar current() { return s_current; }
-    static void set(QChar c) { s_current = c; }
+    static void set(QChar c);
     static void readFrom(const QLocale& locale);
+
+    static int addListener(Listener listener);
+    static void removeListener(int id);
 
 private:
     static inline QChar s_current = u',';
+    static inline std::map<int, Listener> s_listeners;
+    static inline int s_nextId = 0;
 };

@@ -1,7 +1,12 @@
 #pragma once
 
 #include <cmath>
+#include <limits>
 #include <stdexcept>
+
+// Every result of the program is computed with a 64-bit significand (the x87 extended
+// format); a platform whose long double is narrower would print other digits.
+static_assert(std::numeric_limits<long double>::digits == 64, "long double must be the 80-bit extended format");
 
 // Every failure of a calculation is one of these; the window judges them by message alone.
 class EngineError : public std::runtime_error
@@ -35,39 +40,40 @@ class Number
 {
 public:
     constexpr Number() = default;
-    constexpr Number(long double v) : m_value(v) { }
+    // A value from outside the arithmetic (a conversion, a constant) is checked like a
+    // result: an infinity or a NaN never becomes a Number.
+    Number(long double v) : m_value(finite(v)) { }
 
     constexpr long double value() const { return m_value; }
 
-    friend Number operator+(Number a, Number b) { return checked(a.m_value + b.m_value); }
-    friend Number operator-(Number a, Number b) { return checked(a.m_value - b.m_value); }
-    friend Number operator*(Number a, Number b) { return checked(a.m_value * b.m_value); }
+    friend Number operator+(Number a, Number b) { return Number(a.m_value + b.m_value); }
+    friend Number operator-(Number a, Number b) { return Number(a.m_value - b.m_value); }
+    friend Number operator*(Number a, Number b) { return Number(a.m_value * b.m_value); }
     friend Number operator/(Number a, Number b)
     {
         if (b.m_value == 0)
             throw MathError(a.m_value == 0 || std::isnan(a.m_value) ? MathError::invalidOperation
                                                                     : MathError::divisionByZero);
-        return checked(a.m_value / b.m_value);
+        return Number(a.m_value / b.m_value);
     }
     friend Number operator-(Number a) { return Number(-a.m_value); }
     friend Number sqrt(Number a)
     {
         if (a.m_value < 0)
             throw MathError(MathError::invalidOperation);
-        return checked(std::sqrt(a.m_value));
+        return Number(std::sqrt(a.m_value));
     }
     friend bool operator==(Number a, Number b) { return a.m_value == b.m_value; }
 
-    // A value that came from outside the arithmetic (a conversion) must be finite too.
-    static Number checked(long double r)
+private:
+    static long double finite(long double r)
     {
         if (std::isnan(r))
             throw MathError(MathError::invalidOperation);
         if (std::isinf(r))
             throw MathError(MathError::overflow);
-        return Number(r);
+        return r;
     }
 
-private:
     long double m_value = 0;
 };

@@ -1,6 +1,7 @@
 #include "engine/NumberText.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <string>
 
@@ -43,6 +44,13 @@ Float toFloat(const Parts& p, const auto& overflowError)
     return value;
 }
 
+}
+
+QString localized(QStringView commaText, QChar decimalSeparator)
+{
+    QString text = commaText.toString();
+    text.replace(u',', decimalSeparator);
+    return text;
 }
 
 QString conversionMessage(QStringView text)
@@ -130,10 +138,17 @@ Number parseTolerant(QStringView text, QChar decimalSeparator)
 QString format(Number value, QChar decimalSeparator)
 {
     const long double x = value.value();
+    // A Number is finite by construction; a value that is not would print as digits of
+    // nothing, so it is refused like the arithmetic refuses it.
+    if (!std::isfinite(x))
+        throw MathError(std::isnan(x) ? MathError::invalidOperation : MathError::overflow);
     if (x == 0)
         return QStringLiteral("0");
 
-    // 18 significant digits, correctly rounded.
+    // Rounded twice on purpose, as the display has always done: first to the 18 digits
+    // that an extended value holds, correctly rounded; then to 15 by the 16th digit
+    // alone, so 0.1234567890123454995 prints 0,123456789012346 where one correct
+    // rounding to 15 digits would give ...345.
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.17Le", x);
     std::string digits;

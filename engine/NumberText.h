@@ -21,6 +21,10 @@ Number toNumber(QStringView text, QChar decimalSeparator);
 // raises MathError (overflow) instead of becoming an infinity.
 Number parseTolerant(QStringView text, QChar decimalSeparator);
 
+// The program writes its decimal constants with a comma ("3,1416", "1,38*10E-23"); the
+// user sees them, and the solvers convert them, with the locale's separator.
+QString localized(QStringView commaText, QChar decimalSeparator);
+
 // General format with 15 significant digits: fixed for exponents -3..15, else scientific.
 QString format(Number value, QChar decimalSeparator);
 

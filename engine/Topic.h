@@ -16,7 +16,8 @@ public:
     virtual void setLeft(const char* name, int x) = 0;
     virtual void setWidth(const char* name, int width) = 0;
     virtual void setVisible(const char* name, bool visible) = 0;
-    virtual void setFieldText(const char* name, const QString& text) = 0;
+    // Writes a constant field's text, given with a comma, in the user's locale.
+    virtual void setConstantText(const char* name, const QString& commaText) = 0;
 
     // The forms a topic's row of changes is written in.
     void caption(const char* name, const char* text) { setCaption(name, QString::fromUtf8(text)); }
@@ -27,7 +28,7 @@ public:
     }
     void left(const char* name, int x) { setLeft(name, x); }
     void width(const char* name, int w) { setWidth(name, w); }
-    void text(const char* field, const char* text) { setFieldText(field, QString::fromUtf8(text)); }
+    void constant(const char* field, const char* commaText) { setConstantText(field, QString::fromUtf8(commaText)); }
     void show(std::initializer_list<const char*> names)
     {
         for (const char* n : names)

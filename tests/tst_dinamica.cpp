@@ -5,7 +5,7 @@
 #include "app/Application.h"
 #include "app/EquationPages.h"
 #include "app/TfrmAbout.h"
-#include "app/TEdit.h"
+#include "controls/TEdit.h"
 #include "app/TfrmMain.h"
 #include "controls/Gradpan.h"
 #include "engine/DecimalSeparator.h"

@@ -4,7 +4,7 @@
 
 #include "app/Application.h"
 #include "app/EquationPages.h"
-#include "app/TEdit.h"
+#include "controls/TEdit.h"
 #include "app/TfrmAbout.h"
 #include "app/TfrmMain.h"
 #include "controls/ButtonXPMACCorel.h"

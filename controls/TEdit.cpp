@@ -1,4 +1,4 @@
-#include "app/TEdit.h"
+#include "controls/TEdit.h"
 
 #include "engine/DecimalSeparator.h"
 #include "engine/KeyFilters.h"

@@ -1,0 +1,68 @@
+#pragma once
+
+// The two tables every area's tests are written in: solver rows (a topic, the texts
+// typed, the field read afterwards, the warning box or silence, the fields painted) and
+// the visit orders of the shared pages.
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace TestSupport {
+class Student;
+}
+
+namespace AreaHarness {
+
+// Declares the columns of a solver table; call first in the test's _data().
+void solverColumns();
+
+// The rows of one page's solver as one topic shows it. Rows give the field texts in the
+// page's row order; an empty text leaves the field blank.
+class SolverRows
+{
+public:
+    SolverRows(const char* label, const char* topic, const char* calcular, QStringList fields);
+
+    // The operands a block paints in the given colour when it computes `field`; a page
+    // whose solver paints nothing declares none.
+    SolverRows& paints(const char* field, const QStringList& operands);
+
+    // A computed field: `field` shows `expected` (a row with nothing blank gives the text
+    // typed there), nothing else changes, and only the block's operands are painted.
+    SolverRows& row(const char* name, const QStringList& values, const char* field, const char* expected);
+    // Two blanks: the warning box, nothing written, nothing painted.
+    SolverRows& warning(const char* name, const QStringList& values, const char* field);
+    // A malformed operand or an arithmetic error: no box, nothing written or painted.
+    SolverRows& silent(const char* name, const QStringList& values, const char* field);
+
+private:
+    SolverRows& add(const char* name, const QStringList& values, const char* field, const char* expected,
+                    int boxes);
+
+    QString m_label;
+    QString m_topic;
+    QString m_calcular;
+    QStringList m_fields;
+    QHash<QString, QStringList> m_paints;
+};
+
+// Runs the current row: chooses the topic, types the values into fields whose font was
+// made grey, presses Calcular and checks the result, the box, that nothing else changed,
+// which fields turned blue, and that a second click changes nothing more.
+void checkSolverRow(TestSupport::Student& student);
+
+// One row per page shown by more than one topic, with every topic of the catalogue that
+// shows it: the order-independence table.
+void sharedPageColumns();
+void sharedPageRows();
+
+// Every topic of the row's page leaves the page as it leaves it on a window where no
+// other topic ran first, whichever topic came before it (each ordered pair is visited).
+void checkSharedPageRow();
+
+// The look of a page: every named component's geometry and caption, or that it is hidden.
+QHash<QString, QString> pageLook(QWidget* page);
+
+}
