@@ -2,7 +2,12 @@
 
 #include "catalogue/Cinematica.h"
 #include "catalogue/Dinamica.h"
+#include "catalogue/Eletrodinamica.h"
+#include "catalogue/Eletrostatica.h"
+#include "catalogue/Hidrostatica.h"
+#include "catalogue/Ondas.h"
 #include "catalogue/Optica.h"
+#include "catalogue/Termologia.h"
 
 #include <vector>
 
@@ -21,13 +26,17 @@ std::vector<T> joined(std::initializer_list<std::span<const T>> areas)
 
 const std::vector<Topic>& allTopics()
 {
-    static const auto all = joined<Topic>({Cinematica::topics, Dinamica::topics, Optica::topics});
+    static const auto all = joined<Topic>({Cinematica::topics, Dinamica::topics, Hidrostatica::topics,
+                                                   Termologia::topics, Optica::topics, Eletrostatica::topics,
+                                                   Ondas::topics, Eletrodinamica::topics});
     return all;
 }
 
 const std::vector<Solver>& allSolvers()
 {
-    static const auto all = joined<Solver>({Cinematica::solvers, Dinamica::solvers, Optica::solvers});
+    static const auto all = joined<Solver>({Cinematica::solvers, Dinamica::solvers, Hidrostatica::solvers,
+                                                     Termologia::solvers, Optica::solvers, Eletrostatica::solvers,
+                                                     Ondas::solvers, Eletrodinamica::solvers});
     return all;
 }
 

@@ -1,0 +1,8 @@
+#include "catalogue/Ondas.h"
+
+namespace Ondas {
+
+const std::span<const Topic> topics;
+const std::span<const Solver> solvers;
+
+}
