@@ -72,9 +72,10 @@ QWidget* EquationPages::build(const QString& name)
             if (m_hintsReset)
                 button->setToolTip(calcularHint);
             if (const Solver* solver = Catalogue::solverOfButton(button->objectName())) {
-                connect(button, &TJLAqua::clicked, this, [this, solver] {
-                    runEventHandler([this, solver] {
-                        Calcular calcular(*this, decimalSeparator());
+                connect(button, &TJLAqua::clicked, this, [this, solver, page] {
+                    runEventHandler([this, solver, page] {
+                        const QByteArray mode = m_pageModes.value(page);
+                        Calcular calcular(*this, decimalSeparator(), mode);
                         solver->solve(calcular);
                     });
                 });
@@ -150,6 +151,11 @@ void EquationPages::relocalizeConstants(QChar previous)
         if (edit && edit->text() == NumberText::localized(it.value(), previous))
             edit->setText(NumberText::localized(it.value(), decimalSeparator()));
     }
+}
+
+void EquationPages::setPageMode(const char* mode)
+{
+    m_pageModes.insert(m_equacoes->currentWidget(), QByteArray(mode));
 }
 
 void EquationPages::clearFields()

@@ -30,6 +30,7 @@ public:
     void setWidth(const char* name, int width) override;
     void setVisible(const char* name, bool visible) override;
     void setConstantText(const char* name, const QString& commaText) override;
+    void setPageMode(const char* mode) override;
     void clearFields() override;
     void setHeader(const QString& text) override;
     void showPage(const char* page) override;
@@ -64,6 +65,7 @@ private:
     // The constant fields that show their constant (as given, with a comma) since the
     // last clearing of every field.
     QHash<QString, QString> m_constants;
+    QHash<const QWidget*, QByteArray> m_pageModes;
     int m_separatorListener;
     bool m_hintsReset = false;
 };

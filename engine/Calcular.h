@@ -4,6 +4,7 @@
 #include "engine/Number.h"
 #include "engine/NumberText.h"
 
+#include <QByteArrayView>
 #include <initializer_list>
 
 // The protocol every solver follows: one block per variable, in the solver's own order.
@@ -13,11 +14,15 @@
 class Calcular
 {
 public:
-    Calcular(FieldLookup& fields, QChar decimalSeparator)
+    Calcular(FieldLookup& fields, QChar decimalSeparator, QByteArrayView pageMode = {})
         : m_fields(fields)
         , m_separator(decimalSeparator)
+        , m_pageMode(pageMode)
     {
     }
+
+    // Whether the topic that configured the page last set this mode.
+    bool inMode(const char* mode) const { return m_pageMode == QByteArrayView(mode); }
 
     Number strict(const char* name) { return NumberText::toNumber(m_fields.field(name).text(), m_separator); }
     Number tolerant(const char* name) { return NumberText::parseTolerant(m_fields.field(name).text(), m_separator); }
@@ -43,4 +48,5 @@ public:
 private:
     FieldLookup& m_fields;
     QChar m_separator;
+    QByteArrayView m_pageMode;
 };

@@ -18,6 +18,9 @@ public:
     virtual void setVisible(const char* name, bool visible) = 0;
     // Writes a constant field's text, given with a comma, in the user's locale.
     virtual void setConstantText(const char* name, const QString& commaText) = 0;
+    // How the shown page's solver computes, where one page serves two relations (the
+    // hydraulic press and the isothermal gas). Choosing a topic resets it to the default.
+    virtual void setPageMode(const char* mode) = 0;
 
     // The forms a topic's row of changes is written in.
     void caption(const char* name, const char* text) { setCaption(name, QString::fromUtf8(text)); }
@@ -29,6 +32,7 @@ public:
     void left(const char* name, int x) { setLeft(name, x); }
     void width(const char* name, int w) { setWidth(name, w); }
     void constant(const char* field, const char* commaText) { setConstantText(field, QString::fromUtf8(commaText)); }
+    void mode(const char* pageMode) { setPageMode(pageMode); }
     void show(std::initializer_list<const char*> names)
     {
         for (const char* n : names)
