@@ -6,38 +6,6 @@
 #include <QEvent>
 #include <QLocale>
 
-namespace {
-
-class HandlerEvent : public QEvent
-{
-public:
-    static QEvent::Type type()
-    {
-        static const auto t = QEvent::Type(QEvent::registerEventType());
-        return t;
-    }
-    explicit HandlerEvent(const std::function<void()>& handler)
-        : QEvent(type())
-        , handler(handler)
-    {
-    }
-    const std::function<void()>& handler;
-};
-
-class HandlerTarget : public QObject
-{
-public:
-    bool event(QEvent* e) override
-    {
-        if (e->type() != HandlerEvent::type())
-            return QObject::event(e);
-        static_cast<HandlerEvent*>(e)->handler();
-        return true;
-    }
-};
-
-}
-
 TApplication::TApplication(int& argc, char** argv)
     : QApplication(argc, argv)
 {
@@ -59,8 +27,9 @@ bool TApplication::notify(QObject* receiver, QEvent* event)
 
 void TApplication::reportException(const std::exception& e)
 {
-    if (m_events && m_events->OnException)
-        m_events->OnException(m_events, e);
+    auto* app = qobject_cast<TApplication*>(QCoreApplication::instance());
+    if (app && app->m_events && app->m_events->OnException)
+        app->m_events->OnException(app->m_events, e);
 }
 
 bool TApplication::event(QEvent* event)
@@ -80,7 +49,11 @@ TApplicationEvents::TApplicationEvents(QObject* owner)
 
 void runEventHandler(const std::function<void()>& handler)
 {
-    static HandlerTarget target;
-    HandlerEvent event(handler);
-    QCoreApplication::sendEvent(&target, &event);
+    try {
+        handler();
+    } catch (const std::exception& e) {
+        TApplication::reportException(e);
+    } catch (...) {
+        // Not ours to judge: nothing is shown and the program goes on.
+    }
 }

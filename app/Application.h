@@ -7,8 +7,9 @@
 
 class TApplicationEvents;
 
-// The application: its notify() is the one place where exceptions that escape an event
-// handler end up; it hands them to the main window's application events component.
+// The application: exceptions that escape a window's event handler are handed to the
+// main window's application events component (the exception hook), where the handler
+// runs; notify() is the safety net for anything thrown past one.
 class TApplication : public QApplication
 {
     Q_OBJECT
@@ -20,12 +21,13 @@ public:
 
     void setApplicationEvents(TApplicationEvents* events) { m_events = events; }
 
+    // Hands `e` to the exception hook, when the program has one.
+    static void reportException(const std::exception& e);
+
 protected:
     bool event(QEvent* event) override;
 
 private:
-    void reportException(const std::exception& e);
-
     QPointer<TApplicationEvents> m_events;
 };
 
@@ -42,7 +44,7 @@ public:
     ExceptionHandler OnException;
 };
 
-// Runs a window's event handler as an event of its own, sent through the application:
-// whatever it throws reaches notify() directly instead of unwinding through Qt's input
-// handling, which is not built to carry exceptions.
+// Runs a window's event handler and hands whatever it throws to the exception hook right
+// there, so no exception unwinds through Qt's own frames, which are not built to carry
+// one.
 void runEventHandler(const std::function<void()>& handler);
