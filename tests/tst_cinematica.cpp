@@ -119,6 +119,7 @@ private slots:
     void paintingRule_data();
     void paintingRule();
     void piComesFromItsField();
+    void piFollowsTheLocale();
     void sharedPages_data();
     void sharedPages();
     void declaredLayoutReadsLikeItsTopic_data();
@@ -408,6 +409,37 @@ void TestCinematica::piComesFromItsField()
     QVERIFY(pi->text().isEmpty());
     m_student->click("ButtonXPMACCorel30");
     QCOMPARE(pi->text(), QStringLiteral("3,1416"));
+}
+
+// The constant is shown, and so read, with the user's separator: in a point locale from
+// the start, and after a change of locale while the page is shown.
+void TestCinematica::piFollowsTheLocale()
+{
+    const auto changeLocale = [](QLocale::Language language, QLocale::Country country) {
+        QLocale::setDefault(QLocale(language, country));
+        QEvent change(QEvent::LocaleChange);
+        QCoreApplication::sendEvent(qApp, &change);
+    };
+    delete m_student;
+    delete m_main;
+    DecimalSeparator::set(u'.');
+    m_main = new TfrmMain;
+    m_main->show();
+    m_student = new Student(m_main);
+    m_student->solve("ButtonXPMACCorel30", {{"vaf", "2"}}, "JLAqua6", "vaw");
+    QCOMPARE(m_student->text("Edit3"), QStringLiteral("3.1416"));
+    QCOMPARE(m_student->text("vaw"), QStringLiteral("12.5664"));
+
+    changeLocale(QLocale::Portuguese, QLocale::Brazil);
+    QCOMPARE(m_student->text("Edit3"), QStringLiteral("3,1416"));
+    m_student->fill({{"vaw", ""}, {"vaf", "0,5"}});
+    m_student->click("JLAqua6");
+    QCOMPARE(m_student->text("vaw"), QStringLiteral("3,1416"));
+    // A constant the student can no longer see as such is left alone.
+    qobject_cast<QLineEdit*>(m_student->widget("Edit3"))->setText(QStringLiteral("3"));
+    changeLocale(QLocale::English, QLocale::UnitedStates);
+    QCOMPARE(m_student->text("Edit3"), QStringLiteral("3"));
+    changeLocale(QLocale::Portuguese, QLocale::Brazil);
 }
 
 void TestCinematica::checkLooks(const Looks& looks, const QString& after)

@@ -1,5 +1,6 @@
 // The Dinâmica area as a student uses it: every topic's header and page, the five
 // solvers block by block, and the relabelling of the shared pages in any visit order.
+#include "AreaHarness.h"
 #include "TestSupport.h"
 
 #include "app/Application.h"
@@ -20,6 +21,7 @@
 #include <optional>
 #include <vector>
 
+using AreaHarness::SolverRows;
 using TestSupport::Student;
 
 namespace {
@@ -105,9 +107,6 @@ const std::map<QString, PageState>& expectedStates()
     return states;
 }
 
-const QColor given(0, 0, 255);
-const QColor unpainted(128, 128, 128);
-
 }
 
 class TestDinamica : public QObject
@@ -120,23 +119,13 @@ private slots:
 
     void topicHeaders_data();
     void topicHeaders();
-    void secondLaw_data();
-    void secondLaw();
-    void productPage_data();
-    void productPage();
-    void tripleProduct_data();
-    void tripleProduct();
-    void power_data();
-    void power();
-    void kineticEnergy_data();
-    void kineticEnergy();
+    void solvers_data();
+    void solvers() { AreaHarness::checkSolverRow(*m_student); }
     void sharedPageRelabelling_data();
     void sharedPageRelabelling();
     void cosineFieldKeepsThePoint();
 
 private:
-    void solverColumns();
-    void checkSolver(std::initializer_list<const char*> fields, const char* calcular);
     void checkState(const QString& topic);
     void scramble(const QString& topic);
 
@@ -208,219 +197,171 @@ void TestDinamica::topicHeaders()
     checkState(button);
 }
 
-// Columns shared by the solver tests: the topic, the field texts in row order, the field
-// expected to change and its text afterwards, the warning boxes seen, the fields painted.
-void TestDinamica::solverColumns()
+// Rows give the fields in the page's row order (top to bottom).
+void TestDinamica::solvers_data()
 {
-    QTest::addColumn<QString>("topic");
-    QTest::addColumn<QStringList>("values");
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("result");
-    QTest::addColumn<int>("boxes");
-    QTest::addColumn<QStringList>("painted");
-}
-
-// Fills the page, gives every field a grey font so painting shows, presses Calcular and
-// checks the result, the warning boxes and which fields turned blue. A failed click writes
-// and paints nothing; a second click after a result changes nothing.
-void TestDinamica::checkSolver(std::initializer_list<const char*> fields, const char* calcular)
-{
-    QFETCH(QString, topic);
-    QFETCH(QStringList, values);
-    QFETCH(QString, field);
-    QFETCH(QString, result);
-    QFETCH(int, boxes);
-    QFETCH(QStringList, painted);
-    QCOMPARE(values.size(), int(fields.size()));
-
-    m_student->click(topic.toLatin1());
-    int i = 0;
-    for (const char* name : fields) {
-        auto* edit = qobject_cast<QLineEdit*>(m_student->widget(name));
-        edit->setText(values[i++]);
-        QPalette pal = edit->palette();
-        pal.setColor(QPalette::Text, unpainted);
-        edit->setPalette(pal);
-    }
-    const auto seen = TestSupport::catchMessageBoxes([&] { m_student->click(calcular); });
-    QCOMPARE(seen.count, boxes);
-    if (boxes)
-        QCOMPARE(seen.text.left(31), QStringLiteral("Preencha os dados corretamente!"));
-    QCOMPARE(m_student->text(field.toLatin1()), result);
-    i = 0;
-    for (const char* name : fields) {
-        if (QString::fromLatin1(name) != field)
-            QCOMPARE(m_student->text(name), values[i]);
-        ++i;
-        const QColor colour = m_student->widget(name)->palette().color(QPalette::Text);
-        QCOMPARE(colour, painted.contains(QString::fromLatin1(name)) ? given : unpainted);
-    }
-    if (!result.isEmpty()) {
-        m_student->click(calcular);
-        QCOMPARE(m_student->text(field.toLatin1()), result);
-    }
-}
-
-void TestDinamica::secondLaw_data()
-{
-    solverColumns();
-    const QString law = "ButtonXPMACCorel11";
-    QTest::newRow("F") << law << QStringList{"", "2", "3"} << "lnFR" << "6" << 0 << QStringList{"lnA", "lnM"};
-    QTest::newRow("m") << law << QStringList{"10", "", "4"} << "lnM" << "2,5" << 0 << QStringList{"lnA", "lnFR"};
-    QTest::newRow("a") << law << QStringList{"10", "4", ""} << "lnA" << "2,5" << 0 << QStringList{"lnFR", "lnM"};
-    QTest::newRow("negative F") << law << QStringList{"", "1,5", "-4"} << "lnFR" << "-6" << 0
-                                << QStringList{"lnA", "lnM"};
-    QTest::newRow("m in thirds") << law << QStringList{"1", "", "3"} << "lnM" << "0,333333333333333" << 0
-                                 << QStringList{"lnA", "lnFR"};
-    QTest::newRow("a in exponents") << law << QStringList{"1E20", "4E-5", ""} << "lnA" << "2,5E24" << 0
-                                    << QStringList{"lnFR", "lnM"};
-    QTest::newRow("m with a = 0") << law << QStringList{"10", "", "0"} << "lnM" << "" << 0 << QStringList{};
-    QTest::newRow("a with 0/0") << law << QStringList{"0", "0", ""} << "lnA" << "" << 0 << QStringList{};
-    QTest::newRow("F and m blank") << law << QStringList{"", "", "3"} << "lnFR" << "" << 1 << QStringList{};
-    QTest::newRow("m and a blank") << law << QStringList{"10", "", ""} << "lnM" << "" << 1 << QStringList{};
-    QTest::newRow("malformed F") << law << QStringList{"1,2,3", "", "2"} << "lnM" << "" << 0 << QStringList{};
-    QTest::newRow("nothing blank") << law << QStringList{"1", "2", "3"} << "lnFR" << "1" << 0 << QStringList{};
-    QTest::newRow("product overflow") << law << QStringList{"", "1E4000", "1E4000"} << "lnFR" << "" << 0
-                                      << QStringList{};
-}
-
-void TestDinamica::secondLaw()
-{
-    checkSolver({"lnFR", "lnM", "lnA"}, "JLAqua7");
-}
-
-void TestDinamica::productPage_data()
-{
-    solverColumns();
-    QTest::newRow("weight P") << "ButtonXPMACCorel12" << QStringList{"", "5", "9,8"} << "fpP" << "49" << 0
-                              << QStringList{"fpM", "fpG"};
-    QTest::newRow("weight g") << "ButtonXPMACCorel12" << QStringList{"49", "5", ""} << "fpG" << "9,8" << 0
-                              << QStringList{"fpP", "fpM"};
-    QTest::newRow("weight m") << "ButtonXPMACCorel12" << QStringList{"49", "", "9,8"} << "fpM" << "5" << 0
-                              << QStringList{"fpP", "fpG"};
-    QTest::newRow("torque") << "ButtonXPMACCorel13" << QStringList{"", "10", "0,5"} << "fpP" << "5" << 0
-                            << QStringList{"fpM", "fpG"};
-    QTest::newRow("friction µ") << "ButtonXPMACCorel14" << QStringList{"6", "", "20"} << "fpM" << "0,3" << 0
-                                << QStringList{"fpP", "fpG"};
-    QTest::newRow("plane y") << "ButtonXPMACCorel15" << QStringList{"", "100", "0,5"} << "fpP" << "50" << 0
-                             << QStringList{"fpM", "fpG"};
-    QTest::newRow("plane y cos") << "ButtonXPMACCorel15" << QStringList{"50", "100", ""} << "fpG" << "0,5" << 0
-                                 << QStringList{"fpP", "fpM"};
-    QTest::newRow("plane x") << "ButtonXPMACCorel16" << QStringList{"", "80", "0,6"} << "fpP" << "48" << 0
-                             << QStringList{"fpM", "fpG"};
-    QTest::newRow("work d") << "ButtonXPMACCorel23" << QStringList{"100", "8", ""} << "fpG" << "12,5" << 0
-                            << QStringList{"fpP", "fpM"};
-    QTest::newRow("power II") << "ButtonXPMACCorel26" << QStringList{"", "2,5", "-4"} << "fpP" << "-10" << 0
-                              << QStringList{"fpM", "fpG"};
-    QTest::newRow("Hooke k") << "ButtonXPMACCorel33" << QStringList{"12", "", "0,3"} << "fpM" << "40" << 0
-                             << QStringList{"fpP", "fpG"};
-    QTest::newRow("momentum v") << "ButtonXPMACCorel34" << QStringList{"2", "3", ""} << "fpG"
-                                << "0,666666666666667" << 0 << QStringList{"fpP", "fpM"};
-    QTest::newRow("impulse") << "ButtonXPMACCorel35" << QStringList{"", "20", "0,5"} << "fpP" << "10" << 0
-                             << QStringList{"fpM", "fpG"};
-    QTest::newRow("m with g = 0") << "ButtonXPMACCorel12" << QStringList{"10", "", "0"} << "fpM" << "" << 0
-                                  << QStringList{};
-    QTest::newRow("g with m = 0") << "ButtonXPMACCorel12" << QStringList{"10", "0", ""} << "fpG" << "" << 0
-                                  << QStringList{};
-    QTest::newRow("P and m blank") << "ButtonXPMACCorel12" << QStringList{"", "", "2"} << "fpP" << "" << 1
-                                   << QStringList{};
-    QTest::newRow("m and g blank") << "ButtonXPMACCorel33" << QStringList{"2", "", ""} << "fpM" << "" << 1
-                                   << QStringList{};
-    QTest::newRow("overflow") << "ButtonXPMACCorel13" << QStringList{"", "1E4000", "1E4000"} << "fpP" << "" << 0
-                              << QStringList{};
-}
-
-void TestDinamica::productPage()
-{
-    checkSolver({"fpP", "fpM", "fpG"}, "JLAqua8");
-}
-
-void TestDinamica::tripleProduct_data()
-{
-    solverColumns();
-    const QString work = "ButtonXPMACCorel24";
-    const QString gravity = "ButtonXPMACCorel32";
-    QTest::newRow("T") << work << QStringList{"", "10", "5", "0,5"} << "tiT" << "25" << 0
-                       << QStringList{"tiF", "tiD", "tiCos"};
-    QTest::newRow("F") << work << QStringList{"25", "", "5", "0,5"} << "tiF" << "10" << 0
-                       << QStringList{"tiT", "tiD", "tiCos"};
-    QTest::newRow("d") << work << QStringList{"25", "10", "", "0,5"} << "tiD" << "5" << 0
-                       << QStringList{"tiT", "tiF", "tiCos"};
-    QTest::newRow("cos") << work << QStringList{"25", "10", "5", ""} << "tiCos" << "0,5" << 0
-                         << QStringList{"tiT", "tiD", "tiF"};
-    QTest::newRow("T tenths") << work << QStringList{"", "3", "7", "0,1"} << "tiT" << "2,1" << 0
-                              << QStringList{"tiF", "tiD", "tiCos"};
-    QTest::newRow("d in thirds") << work << QStringList{"1", "1", "", "3"} << "tiD" << "0,333333333333333" << 0
-                                 << QStringList{"tiT", "tiF", "tiCos"};
-    QTest::newRow("Epg") << gravity << QStringList{"", "2", "10", "5"} << "tiT" << "100" << 0
-                         << QStringList{"tiF", "tiD", "tiCos"};
-    QTest::newRow("Epg h") << gravity << QStringList{"100", "2", "10", ""} << "tiCos" << "5" << 0
-                           << QStringList{"tiT", "tiD", "tiF"};
-    QTest::newRow("F with cos = 0") << work << QStringList{"25", "", "5", "0"} << "tiF" << "" << 0
-                                    << QStringList{};
-    QTest::newRow("cos with d = 0") << work << QStringList{"25", "10", "0", ""} << "tiCos" << "" << 0
-                                    << QStringList{};
-    QTest::newRow("cos with a point") << work << QStringList{"", "10", "5", "0.5"} << "tiT" << "" << 0
-                                      << QStringList{};
-    QTest::newRow("T and d blank") << work << QStringList{"", "10", "", "0,5"} << "tiT" << "" << 1
-                                   << QStringList{};
-    QTest::newRow("F and cos blank") << gravity << QStringList{"25", "", "5", ""} << "tiF" << "" << 1
-                                     << QStringList{};
-}
-
-void TestDinamica::tripleProduct()
-{
-    checkSolver({"tiT", "tiF", "tiD", "tiCos"}, "JLAqua9");
-}
-
-void TestDinamica::power_data()
-{
-    solverColumns();
-    const QString power = "ButtonXPMACCorel25";
-    QTest::newRow("P") << power << QStringList{"", "100", "4"} << "pP" << "25" << 0 << QStringList{"pT", "pdT"};
-    QTest::newRow("T") << power << QStringList{"25", "", "4"} << "pT" << "100" << 0 << QStringList{"pP", "pdT"};
-    QTest::newRow("dt") << power << QStringList{"25", "100", ""} << "pdT" << "4" << 0 << QStringList{"pT", "pP"};
-    QTest::newRow("P in thirds") << power << QStringList{"", "1", "3"} << "pP" << "0,333333333333333" << 0
-                                 << QStringList{"pT", "pdT"};
-    QTest::newRow("tiny T") << power << QStringList{"2", "", "1E-20"} << "pT" << "2E-20" << 0
-                            << QStringList{"pP", "pdT"};
-    QTest::newRow("P with dt = 0") << power << QStringList{"", "100", "0"} << "pP" << "" << 0 << QStringList{};
-    QTest::newRow("dt with P = 0") << power << QStringList{"0", "100", ""} << "pdT" << "" << 0 << QStringList{};
-    QTest::newRow("P and T blank") << power << QStringList{"", "", "4"} << "pP" << "" << 1 << QStringList{};
-    QTest::newRow("T and dt blank") << power << QStringList{"25", "", ""} << "pT" << "" << 1 << QStringList{};
-}
-
-void TestDinamica::power()
-{
-    checkSolver({"pP", "pT", "pdT"}, "JLAqua10");
-}
-
-void TestDinamica::kineticEnergy_data()
-{
-    solverColumns();
-    const QString kinetic = "ButtonXPMACCorel27";
-    const QString elastic = "ButtonXPMACCorel2";
-    QTest::newRow("Ec") << kinetic << QStringList{"", "2", "3"} << "ecEC" << "9" << 0 << QStringList{"ecM", "ecV"};
-    QTest::newRow("m") << kinetic << QStringList{"9", "", "3"} << "ecM" << "2" << 0 << QStringList{"ecEC", "ecV"};
-    QTest::newRow("v") << kinetic << QStringList{"9", "2", ""} << "ecV" << "3" << 0 << QStringList{"ecEC", "ecM"};
-    QTest::newRow("Ec with negative v") << kinetic << QStringList{"", "2", "-3"} << "ecEC" << "9" << 0
-                                        << QStringList{"ecM", "ecV"};
-    QTest::newRow("v irrational") << kinetic << QStringList{"1", "1", ""} << "ecV" << "1,4142135623731" << 0
-                                  << QStringList{"ecEC", "ecM"};
-    QTest::newRow("elastic E") << elastic << QStringList{"", "100", "0,1"} << "ecEC" << "0,5" << 0
-                               << QStringList{"ecM", "ecV"};
-    QTest::newRow("elastic x") << elastic << QStringList{"0,5", "100", ""} << "ecV" << "0,1" << 0
-                               << QStringList{"ecEC", "ecM"};
-    QTest::newRow("negative root") << kinetic << QStringList{"-9", "2", ""} << "ecV" << "" << 0 << QStringList{};
-    QTest::newRow("m with v = 0") << kinetic << QStringList{"9", "", "0"} << "ecM" << "" << 0 << QStringList{};
-    QTest::newRow("v with m = 0") << kinetic << QStringList{"9", "0", ""} << "ecV" << "" << 0 << QStringList{};
-    QTest::newRow("Ec and m blank") << kinetic << QStringList{"", "", "3"} << "ecEC" << "" << 1 << QStringList{};
-    QTest::newRow("m and v blank") << elastic << QStringList{"9", "", ""} << "ecM" << "" << 1 << QStringList{};
-}
-
-void TestDinamica::kineticEnergy()
-{
-    checkSolver({"ecEC", "ecM", "ecV"}, "JLAqua11");
+    AreaHarness::solverColumns();
+    SolverRows("2ª Lei", "ButtonXPMACCorel11", "JLAqua7", {"lnFR", "lnM", "lnA"})
+        .paints("lnFR", {"lnA", "lnM"})
+        .paints("lnM", {"lnA", "lnFR"})
+        .paints("lnA", {"lnFR", "lnM"})
+        .row("F", {"", "2", "3"}, "lnFR", "6")
+        .row("m", {"10", "", "4"}, "lnM", "2,5")
+        .row("a", {"10", "4", ""}, "lnA", "2,5")
+        .row("negative F", {"", "1,5", "-4"}, "lnFR", "-6")
+        .row("m in thirds", {"1", "", "3"}, "lnM", "0,333333333333333")
+        .row("a in exponents", {"1E20", "4E-5", ""}, "lnA", "2,5E24")
+        .silent("m with a = 0", {"10", "", "0"}, "lnM")
+        .silent("a with 0/0", {"0", "0", ""}, "lnA")
+        .warning("F and m blank", {"", "", "3"}, "lnFR")
+        .warning("m and a blank", {"10", "", ""}, "lnM")
+        .silent("malformed F", {"1,2,3", "", "2"}, "lnM")
+        .row("nothing blank", {"1", "2", "3"}, "lnFR", "1")
+        .silent("product overflow", {"", "1E4000", "1E4000"}, "lnFR");
+    SolverRows("Produto", "ButtonXPMACCorel12", "JLAqua8", {"fpP", "fpM", "fpG"})
+        .paints("fpP", {"fpM", "fpG"})
+        .paints("fpM", {"fpP", "fpG"})
+        .paints("fpG", {"fpP", "fpM"})
+        .row("weight P", {"", "5", "9,8"}, "fpP", "49")
+        .row("weight g", {"49", "5", ""}, "fpG", "9,8")
+        .row("weight m", {"49", "", "9,8"}, "fpM", "5");
+    SolverRows("Produto", "ButtonXPMACCorel13", "JLAqua8", {"fpP", "fpM", "fpG"})
+        .paints("fpP", {"fpM", "fpG"})
+        .paints("fpM", {"fpP", "fpG"})
+        .paints("fpG", {"fpP", "fpM"})
+        .row("torque", {"", "10", "0,5"}, "fpP", "5");
+    SolverRows("Produto", "ButtonXPMACCorel14", "JLAqua8", {"fpP", "fpM", "fpG"})
+        .paints("fpP", {"fpM", "fpG"})
+        .paints("fpM", {"fpP", "fpG"})
+        .paints("fpG", {"fpP", "fpM"})
+        .row("friction µ", {"6", "", "20"}, "fpM", "0,3");
+    SolverRows("Produto", "ButtonXPMACCorel15", "JLAqua8", {"fpP", "fpM", "fpG"})
+        .paints("fpP", {"fpM", "fpG"})
+        .paints("fpM", {"fpP", "fpG"})
+        .paints("fpG", {"fpP", "fpM"})
+        .row("plane y", {"", "100", "0,5"}, "fpP", "50")
+        .row("plane y cos", {"50", "100", ""}, "fpG", "0,5");
+    SolverRows("Produto", "ButtonXPMACCorel16", "JLAqua8", {"fpP", "fpM", "fpG"})
+        .paints("fpP", {"fpM", "fpG"})
+        .paints("fpM", {"fpP", "fpG"})
+        .paints("fpG", {"fpP", "fpM"})
+        .row("plane x", {"", "80", "0,6"}, "fpP", "48");
+    SolverRows("Produto", "ButtonXPMACCorel23", "JLAqua8", {"fpP", "fpM", "fpG"})
+        .paints("fpP", {"fpM", "fpG"})
+        .paints("fpM", {"fpP", "fpG"})
+        .paints("fpG", {"fpP", "fpM"})
+        .row("work d", {"100", "8", ""}, "fpG", "12,5");
+    SolverRows("Produto", "ButtonXPMACCorel26", "JLAqua8", {"fpP", "fpM", "fpG"})
+        .paints("fpP", {"fpM", "fpG"})
+        .paints("fpM", {"fpP", "fpG"})
+        .paints("fpG", {"fpP", "fpM"})
+        .row("power II", {"", "2,5", "-4"}, "fpP", "-10");
+    SolverRows("Produto", "ButtonXPMACCorel33", "JLAqua8", {"fpP", "fpM", "fpG"})
+        .paints("fpP", {"fpM", "fpG"})
+        .paints("fpM", {"fpP", "fpG"})
+        .paints("fpG", {"fpP", "fpM"})
+        .row("Hooke k", {"12", "", "0,3"}, "fpM", "40");
+    SolverRows("Produto", "ButtonXPMACCorel34", "JLAqua8", {"fpP", "fpM", "fpG"})
+        .paints("fpP", {"fpM", "fpG"})
+        .paints("fpM", {"fpP", "fpG"})
+        .paints("fpG", {"fpP", "fpM"})
+        .row("momentum v", {"2", "3", ""}, "fpG", "0,666666666666667");
+    SolverRows("Produto", "ButtonXPMACCorel35", "JLAqua8", {"fpP", "fpM", "fpG"})
+        .paints("fpP", {"fpM", "fpG"})
+        .paints("fpM", {"fpP", "fpG"})
+        .paints("fpG", {"fpP", "fpM"})
+        .row("impulse", {"", "20", "0,5"}, "fpP", "10");
+    SolverRows("Produto", "ButtonXPMACCorel12", "JLAqua8", {"fpP", "fpM", "fpG"})
+        .paints("fpP", {"fpM", "fpG"})
+        .paints("fpM", {"fpP", "fpG"})
+        .paints("fpG", {"fpP", "fpM"})
+        .silent("m with g = 0", {"10", "", "0"}, "fpM")
+        .silent("g with m = 0", {"10", "0", ""}, "fpG")
+        .warning("P and m blank", {"", "", "2"}, "fpP");
+    SolverRows("Produto", "ButtonXPMACCorel33", "JLAqua8", {"fpP", "fpM", "fpG"})
+        .paints("fpP", {"fpM", "fpG"})
+        .paints("fpM", {"fpP", "fpG"})
+        .paints("fpG", {"fpP", "fpM"})
+        .warning("m and g blank", {"2", "", ""}, "fpM");
+    SolverRows("Produto", "ButtonXPMACCorel13", "JLAqua8", {"fpP", "fpM", "fpG"})
+        .paints("fpP", {"fpM", "fpG"})
+        .paints("fpM", {"fpP", "fpG"})
+        .paints("fpG", {"fpP", "fpM"})
+        .silent("overflow", {"", "1E4000", "1E4000"}, "fpP");
+    SolverRows("Produto triplo", "ButtonXPMACCorel24", "JLAqua9", {"tiT", "tiF", "tiD", "tiCos"})
+        .paints("tiT", {"tiF", "tiD", "tiCos"})
+        .paints("tiF", {"tiT", "tiD", "tiCos"})
+        .paints("tiD", {"tiT", "tiF", "tiCos"})
+        .paints("tiCos", {"tiT", "tiD", "tiF"})
+        .row("T", {"", "10", "5", "0,5"}, "tiT", "25")
+        .row("F", {"25", "", "5", "0,5"}, "tiF", "10")
+        .row("d", {"25", "10", "", "0,5"}, "tiD", "5")
+        .row("cos", {"25", "10", "5", ""}, "tiCos", "0,5")
+        .row("T tenths", {"", "3", "7", "0,1"}, "tiT", "2,1")
+        .row("d in thirds", {"1", "1", "", "3"}, "tiD", "0,333333333333333");
+    SolverRows("Produto triplo", "ButtonXPMACCorel32", "JLAqua9", {"tiT", "tiF", "tiD", "tiCos"})
+        .paints("tiT", {"tiF", "tiD", "tiCos"})
+        .paints("tiF", {"tiT", "tiD", "tiCos"})
+        .paints("tiD", {"tiT", "tiF", "tiCos"})
+        .paints("tiCos", {"tiT", "tiD", "tiF"})
+        .row("Epg", {"", "2", "10", "5"}, "tiT", "100")
+        .row("Epg h", {"100", "2", "10", ""}, "tiCos", "5");
+    SolverRows("Produto triplo", "ButtonXPMACCorel24", "JLAqua9", {"tiT", "tiF", "tiD", "tiCos"})
+        .paints("tiT", {"tiF", "tiD", "tiCos"})
+        .paints("tiF", {"tiT", "tiD", "tiCos"})
+        .paints("tiD", {"tiT", "tiF", "tiCos"})
+        .paints("tiCos", {"tiT", "tiD", "tiF"})
+        .silent("F with cos = 0", {"25", "", "5", "0"}, "tiF")
+        .silent("cos with d = 0", {"25", "10", "0", ""}, "tiCos")
+        .silent("cos with a point", {"", "10", "5", "0.5"}, "tiT")
+        .warning("T and d blank", {"", "10", "", "0,5"}, "tiT");
+    SolverRows("Produto triplo", "ButtonXPMACCorel32", "JLAqua9", {"tiT", "tiF", "tiD", "tiCos"})
+        .paints("tiT", {"tiF", "tiD", "tiCos"})
+        .paints("tiF", {"tiT", "tiD", "tiCos"})
+        .paints("tiD", {"tiT", "tiF", "tiCos"})
+        .paints("tiCos", {"tiT", "tiD", "tiF"})
+        .warning("F and cos blank", {"25", "", "5", ""}, "tiF");
+    SolverRows("Potência", "ButtonXPMACCorel25", "JLAqua10", {"pP", "pT", "pdT"})
+        .paints("pP", {"pT", "pdT"})
+        .paints("pT", {"pP", "pdT"})
+        .paints("pdT", {"pT", "pP"})
+        .row("P", {"", "100", "4"}, "pP", "25")
+        .row("T", {"25", "", "4"}, "pT", "100")
+        .row("dt", {"25", "100", ""}, "pdT", "4")
+        .row("P in thirds", {"", "1", "3"}, "pP", "0,333333333333333")
+        .row("tiny T", {"2", "", "1E-20"}, "pT", "2E-20")
+        .silent("P with dt = 0", {"", "100", "0"}, "pP")
+        .silent("dt with P = 0", {"0", "100", ""}, "pdT")
+        .warning("P and T blank", {"", "", "4"}, "pP")
+        .warning("T and dt blank", {"25", "", ""}, "pT");
+    SolverRows("Energia", "ButtonXPMACCorel27", "JLAqua11", {"ecEC", "ecM", "ecV"})
+        .paints("ecEC", {"ecM", "ecV"})
+        .paints("ecM", {"ecEC", "ecV"})
+        .paints("ecV", {"ecEC", "ecM"})
+        .row("Ec", {"", "2", "3"}, "ecEC", "9")
+        .row("m", {"9", "", "3"}, "ecM", "2")
+        .row("v", {"9", "2", ""}, "ecV", "3")
+        .row("Ec with negative v", {"", "2", "-3"}, "ecEC", "9")
+        .row("v irrational", {"1", "1", ""}, "ecV", "1,4142135623731");
+    SolverRows("Energia", "ButtonXPMACCorel2", "JLAqua11", {"ecEC", "ecM", "ecV"})
+        .paints("ecEC", {"ecM", "ecV"})
+        .paints("ecM", {"ecEC", "ecV"})
+        .paints("ecV", {"ecEC", "ecM"})
+        .row("elastic E", {"", "100", "0,1"}, "ecEC", "0,5")
+        .row("elastic x", {"0,5", "100", ""}, "ecV", "0,1");
+    SolverRows("Energia", "ButtonXPMACCorel27", "JLAqua11", {"ecEC", "ecM", "ecV"})
+        .paints("ecEC", {"ecM", "ecV"})
+        .paints("ecM", {"ecEC", "ecV"})
+        .paints("ecV", {"ecEC", "ecM"})
+        .silent("negative root", {"-9", "2", ""}, "ecV")
+        .silent("m with v = 0", {"9", "", "0"}, "ecM")
+        .silent("v with m = 0", {"9", "0", ""}, "ecV")
+        .warning("Ec and m blank", {"", "", "3"}, "ecEC");
+    SolverRows("Energia", "ButtonXPMACCorel2", "JLAqua11", {"ecEC", "ecM", "ecV"})
+        .paints("ecEC", {"ecM", "ecV"})
+        .paints("ecM", {"ecEC", "ecV"})
+        .paints("ecV", {"ecEC", "ecM"})
+        .warning("m and v blank", {"9", "", ""}, "ecM");
 }
 
 void TestDinamica::sharedPageRelabelling_data()
