@@ -1,13 +1,20 @@
-// Number rules per second, a Calcular click, a topic switch and a whole-window paint.
+// What a student waits for: a Calcular click (alone and with the page painted after
+// it), a switch between topics on different pages (alone and painted), the first
+// build of each page from the topic click to the page painted, a whole-window paint;
+// and the number rules per second.
 // Run offscreen: QT_QPA_PLATFORM=offscreen ./bench_window
 #include "app/Application.h"
 #include "app/Fonts.h"
+#include "app/PageRegistry.h"
 #include "app/TfrmMain.h"
+#include "app/TopicLists.h"
+#include "catalogue/Catalogue.h"
 #include "engine/DecimalSeparator.h"
 #include "engine/NumberText.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
+#include <QStackedWidget>
 #include <QTest>
 #include <benchmark/benchmark.h>
 
@@ -48,8 +55,9 @@ T* child(const char* name)
     return g_main->findChild<T*>(QLatin1String(name));
 }
 
-// Press and release on the uniform-motion Calcular button, S blank each time.
-void BM_CalcularClick(benchmark::State& state)
+// Press and release on the uniform-motion Calcular button, S blank each time; painted,
+// the page is drawn again after each click as the screen would show it.
+void calcularClick(benchmark::State& state, bool painted)
 {
     child<QAbstractButton>("ButtonXPMACCorel1")->click();
     auto* S = child<QLineEdit>("eSS");
@@ -64,20 +72,65 @@ void BM_CalcularClick(benchmark::State& state)
         state.ResumeTiming();
         QTest::mousePress(calcular, Qt::LeftButton, {}, centre);
         QTest::mouseRelease(calcular, Qt::LeftButton, {}, centre);
+        if (painted)
+            calcular->parentWidget()->repaint();
     }
     if (S->text() != QLatin1String("14"))
         state.SkipWithError("wrong result");
 }
+void BM_CalcularClick(benchmark::State& state) { calcularClick(state, false); }
+void BM_CalcularClickPainted(benchmark::State& state) { calcularClick(state, true); }
 BENCHMARK(BM_CalcularClick)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CalcularClickPainted)->Unit(benchmark::kMicrosecond);
 
-// Choosing a topic: every field cleared, the header and the page changed.
-void BM_TopicSwitch(benchmark::State& state)
+// Every topic of the catalogue in turn, so nearly every switch changes the page and the
+// shared pages are relabelled; a field of the page on show is filled before each one.
+void topicSwitch(benchmark::State& state, bool painted)
 {
-    auto* topic = child<QAbstractButton>("ButtonXPMACCorel1");
-    for (auto _ : state)
-        topic->click();
+    g_main->lists().buildAll();
+    std::vector<QAbstractButton*> topics;
+    for (const Topic& topic : Catalogue::topics())
+        topics.push_back(child<QAbstractButton>(topic.button));
+    for (QAbstractButton* topic : topics)
+        topic->click(); // every page built once
+    auto* equacoes = child<QStackedWidget>("Equacoes");
+    std::size_t next = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (auto* field = equacoes->currentWidget()->findChild<QLineEdit*>(); field && !field->isReadOnly())
+            field->setText(QStringLiteral("12,5"));
+        state.ResumeTiming();
+        topics[next]->click();
+        if (painted)
+            g_main->repaint();
+        next = (next + 1) % topics.size();
+    }
 }
+void BM_TopicSwitch(benchmark::State& state) { topicSwitch(state, false); }
+void BM_TopicSwitchPainted(benchmark::State& state) { topicSwitch(state, true); }
 BENCHMARK(BM_TopicSwitch)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TopicSwitchPainted)->Unit(benchmark::kMicrosecond);
+
+// A page built on its first use: from the click on a topic that shows it, on a window
+// where it was never shown, to the window painted.
+void firstPageBuild(benchmark::State& state, const Topic* topic)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto window = std::make_unique<TfrmMain>();
+        window->show();
+        if (!QTest::qWaitForWindowExposed(window.get()))
+            state.SkipWithError("window not shown");
+        window->lists().buildAll();
+        auto* button = window->findChild<QAbstractButton*>(QLatin1String(topic->button));
+        state.ResumeTiming();
+        button->click();
+        window->repaint();
+        state.PauseTiming();
+        window.reset();
+        state.ResumeTiming();
+    }
+}
 
 void BM_WholeWindowPaint(benchmark::State& state)
 {
@@ -97,6 +150,19 @@ int main(int argc, char** argv)
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
     g_main = &window;
+    // One first-build benchmark per page, through the first topic that shows it; the
+    // page the window opens on is built at start-up and has none.
+    for (const PageRegistry::Entry& page : PageRegistry::entries()) {
+        for (const Topic& topic : Catalogue::topics()) {
+            if (page.name != QLatin1String(topic.page) || page.name == u"TabSheet2")
+                continue;
+            const std::string name = "BM_FirstPageBuild/" + page.name.toString().toStdString();
+            benchmark::RegisterBenchmark(name.c_str(), firstPageBuild, &topic)
+                ->Unit(benchmark::kMillisecond)
+                ->Iterations(10);
+            break;
+        }
+    }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
