@@ -12,6 +12,7 @@
 
 #include <QLabel>
 #include <QStackedWidget>
+#include <algorithm>
 #include <stdexcept>
 
 const QString EquationPages::calcularHint = QStringLiteral("Clique para Calcular");
@@ -54,6 +55,8 @@ QWidget* EquationPages::build(const QString& name)
     m_pages.insert(name, page);
 
     const auto children = page->findChildren<QWidget*>();
+    std::vector<TEdit*> pageFields;
+    TJLAqua* pageButton = nullptr;
     for (QWidget* w : children) {
         if (!w->objectName().isEmpty()) {
             Q_ASSERT_X(!m_widgets.contains(w->objectName()), "EquationPages", "a component name used twice");
@@ -66,9 +69,11 @@ QWidget* EquationPages::build(const QString& name)
             edit->clear();
             m_fields.insert(edit->objectName(), edit);
             m_fieldsInOrder.push_back(edit);
+            pageFields.push_back(edit);
         }
         if (auto* button = qobject_cast<TJLAqua*>(w)) {
             m_buttons.push_back(button);
+            pageButton = button;
             if (m_hintsReset)
                 button->setToolTip(calcularHint);
             if (const Solver* solver = Catalogue::solverOfButton(button->objectName())) {
@@ -82,8 +87,32 @@ QWidget* EquationPages::build(const QString& name)
             }
         }
     }
+    if (pageButton)
+        connectKeyboard(pageFields, pageButton);
     emit pageBuilt(page);
     return page;
+}
+
+// Enter in any field computes as the page's Calcular button does; Tab goes down the
+// fields a student fills, then to Calcular. Constant fields are not on the way.
+void EquationPages::connectKeyboard(std::vector<TEdit*> fields, TJLAqua* calcular)
+{
+    std::stable_sort(fields.begin(), fields.end(), [](const TEdit* a, const TEdit* b) {
+        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+    });
+    QWidget* previous = nullptr;
+    for (TEdit* field : fields) {
+        connect(field, &TEdit::enterPressed, calcular, &TJLAqua::click);
+        if (field->isReadOnly()) {
+            field->setFocusPolicy(Qt::ClickFocus);
+            continue;
+        }
+        if (previous)
+            QWidget::setTabOrder(previous, field);
+        previous = field;
+    }
+    if (previous)
+        QWidget::setTabOrder(previous, calcular);
 }
 
 template <class T>
@@ -96,6 +125,16 @@ T* EquationPages::named(const char* name) const
     if (!w)
         throw std::logic_error(std::string("no component named ") + name);
     return w;
+}
+
+QWidget* EquationPages::firstField() const
+{
+    QWidget* first = nullptr;
+    for (TEdit* field : m_equacoes->currentWidget()->findChildren<TEdit*>()) {
+        if (field->focusPolicy() & Qt::TabFocus && (!first || std::pair(field->y(), field->x()) < std::pair(first->y(), first->x())))
+            first = field;
+    }
+    return first;
 }
 
 QWidget* EquationPages::widget(const char* name) const

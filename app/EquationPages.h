@@ -40,6 +40,8 @@ public:
     void resetHints();
 
     QWidget* page(const char* name);
+    // The first field Tab reaches on the page on show.
+    QWidget* firstField() const;
     QWidget* widget(const char* name) const;
     const std::vector<TEdit*>& fields() const { return m_fieldsInOrder; }
     const std::vector<TJLAqua*>& calcularButtons() const { return m_buttons; }
@@ -52,6 +54,7 @@ signals:
 private:
     QWidget* build(const QString& name);
     void relocalizeConstants(QChar previous);
+    void connectKeyboard(std::vector<TEdit*> fields, TJLAqua* calcular);
     template <class T>
     T* named(const char* name) const;
 

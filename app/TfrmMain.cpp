@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "app/EquationPages.h"
 #include "app/Fonts.h"
+#include "app/KeyboardNavigation.h"
 #include "app/TfrmAbout.h"
 #include "app/TopicLists.h"
 #include "catalogue/Catalogue.h"
@@ -72,6 +73,7 @@ TfrmMain::TfrmMain(QWidget* parent)
     // The list the window opens on is there from the start; the others are built when
     // their area is first shown.
     m_lists = new TopicLists(ui->Menu, this);
+    m_keyboard = new KeyboardNavigation(*m_pages, this);
     connect(m_lists, &TopicLists::listBuilt, this, &TfrmMain::connectTopics);
     m_lists->list(ui->TabSheet8);
     m_events = new TApplicationEvents(this);
@@ -104,6 +106,7 @@ void TfrmMain::connectNavigation()
     for (const AreaLink& link : areaLinks) {
         auto* button = findChild<TButtonXPMACCorel*>(QLatin1String(link.button));
         QWidget* list = findChild<QWidget*>(QLatin1String(link.list));
+        m_keyboard->addAreaButton(button);
         connect(button, &QPushButton::clicked, this, [this, list] { runEventHandler([=, this] { showArea(list); }); });
     }
 }
@@ -132,6 +135,7 @@ void TfrmMain::connectMenu()
 
 void TfrmMain::connectTopics(QWidget* list)
 {
+    m_keyboard->addTopicList(list);
     const auto buttons = list->findChildren<TButtonXPMACCorel*>();
     for (TButtonXPMACCorel* button : buttons) {
         const Topic* topic = Catalogue::topicOfButton(button->objectName());
@@ -164,6 +168,7 @@ void TfrmMain::showArea(QWidget* list)
 {
     ui->Menu->setCurrentWidget(m_lists->list(list));
     resetScroll();
+    m_keyboard->areaShown(list);
 }
 
 void TfrmMain::resetScroll()

@@ -8,6 +8,7 @@ namespace Ui {
 class TfrmMain;
 }
 class EquationPages;
+class KeyboardNavigation;
 class TApplicationEvents;
 class TfrmAbout;
 class TopicLists;
@@ -52,6 +53,7 @@ private:
     std::unique_ptr<Ui::TfrmMain> ui;
     EquationPages* m_pages;
     TopicLists* m_lists;
+    KeyboardNavigation* m_keyboard;
     TApplicationEvents* m_events;
     TXPMenu* m_xpMenu;
     TfrmAbout* m_about = nullptr;

@@ -90,7 +90,7 @@ TJLAqua::TJLAqua(QWidget* parent)
     // under the top-left corner, so nothing is pre-filled. Still the button is not
     // opaque to Qt: what it shows depends on the page under it (see setState).
     setAttribute(Qt::WA_NoSystemBackground);
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::TabFocus);
     setMouseTracking(true);
     setCursor(Qt::PointingHandCursor);
     m_font.setPointSize(10);
@@ -301,6 +301,58 @@ void TJLAqua::mouseReleaseEvent(QMouseEvent* e)
     emit clicked();
 }
 
+void TJLAqua::click()
+{
+    if (m_enabled)
+        emit clicked();
+}
+
+bool TJLAqua::activates(const QKeyEvent* e)
+{
+    const int key = e->key();
+    return !e->isAutoRepeat() && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter);
+}
+
+// The key shows the pressed face while it is held, and clicks when it is let go.
+void TJLAqua::keyPressEvent(QKeyEvent* e)
+{
+    if (!activates(e)) {
+        QWidget::keyPressEvent(e);
+        return;
+    }
+    if (m_enabled)
+        setState(Pressed);
+}
+
+void TJLAqua::keyReleaseEvent(QKeyEvent* e)
+{
+    if (!activates(e)) {
+        QWidget::keyReleaseEvent(e);
+        return;
+    }
+    if (m_state != Pressed)
+        return;
+    setState(Normal);
+    click();
+}
+
+void TJLAqua::focusInEvent(QFocusEvent* e)
+{
+    m_keyboardFocus = e->reason() == Qt::TabFocusReason || e->reason() == Qt::BacktabFocusReason
+        || e->reason() == Qt::ShortcutFocusReason;
+    update();
+    QWidget::focusInEvent(e);
+}
+
+void TJLAqua::focusOutEvent(QFocusEvent* e)
+{
+    m_keyboardFocus = false;
+    if (m_state == Pressed && !m_armed)
+        setState(Normal);
+    update();
+    QWidget::focusOutEvent(e);
+}
+
 void TJLAqua::leaveEvent(QEvent*)
 {
     disarm();
@@ -501,6 +553,23 @@ void TJLAqua::drawCaption(QPainter& p, const QColor& bg, const QColor& face) con
     p.drawText(QPoint(tx, ty - 1 + base), m_caption);
 }
 
+// A dotted ring in the caption's colour, following the face's rounded outline 3 px inside it.
+void TJLAqua::drawFocusMark(QPainter& p) const
+{
+    const int d = m_state == Pressed ? 2 : 0;
+    const QRectF ring(d + 3.5, d + 3.5, width() - 2 - 8, height() - 3 - 8);
+    const qreal radius = std::max<qreal>(1, (m_smallCorners ? 8 : height()) / 2.0 - 3);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, p.device()->devicePixelRatioF() > 1.0);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(shade(m_fontColor, 5), 1, Qt::DotLine));
+    if (m_shape == bsOrb)
+        p.drawEllipse(ring);
+    else
+        p.drawRoundedRect(ring, std::min(radius, ring.height() / 2), std::min(radius, ring.height() / 2));
+    p.restore();
+}
+
 QColor TJLAqua::background()
 {
     if (!m_repaintingState || !m_bgKnown) {
@@ -518,6 +587,7 @@ const QImage& TJLAqua::faceImage(const QColor& bg, const QColor& face)
     key.bg = bg.rgb();
     key.face = face.rgb();
     key.pressed = m_state == Pressed;
+    key.focusMark = m_keyboardFocus && hasFocus();
     key.enabled = m_enabled;
     key.smallCorners = m_smallCorners;
     key.shape = m_shape;
@@ -543,6 +613,8 @@ const QImage& TJLAqua::faceImage(const QColor& bg, const QColor& face)
             p.setRenderHint(QPainter::Antialiasing);
         drawShape(p, bg, face);
         drawCaption(p, bg, face);
+        if (key.focusMark)
+            drawFocusMark(p);
     }
     if (m_faces.size() == kFaces)
         m_faces.pop_back();

@@ -10,7 +10,9 @@
 
 class QPainter;
 
-// The glossy "aqua" push button: no focus, no keyboard; clicks on release over it.
+// The glossy "aqua" push button: clicks on release over it. The mouse never gives it
+// the focus; Tab does, and then a dotted ring inside the face marks it and Space or
+// Return clicks it.
 // It paints every layer into one off-screen image and copies that, so the shadow,
 // face and caption never flicker one after the other. The images of the looks it
 // showed last are kept, keyed by everything their pixels depend on, so a paint that
@@ -76,6 +78,9 @@ public:
     // Where the pointer counts as over the face (not the shadow or the corners).
     bool hitTest(QPoint p) const;
 
+    // Clicks the button as a release over its face does.
+    void click();
+
 signals:
     void clicked();
 
@@ -86,6 +91,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void leaveEvent(QEvent*) override;
     void hideEvent(QHideEvent*) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
 private:
     // Everything a face image's pixels depend on.
@@ -97,6 +106,7 @@ private:
         QRgb face = 0;
         QRgb fontColor = 0;
         bool pressed = false;
+        bool focusMark = false;
         bool enabled = true;
         bool smallCorners = false;
         TJLAquaType shape = bsButton;
@@ -119,6 +129,8 @@ private:
     QColor faceColor(const QColor& bg) const;
     void drawShape(QPainter& p, const QColor& bg, const QColor& face) const;
     void drawCaption(QPainter& p, const QColor& bg, const QColor& face) const;
+    void drawFocusMark(QPainter& p) const;
+    static bool activates(const QKeyEvent* e);
     bool captionShown() const;
     const QImage& faceImage(const QColor& bg, const QColor& face);
 
@@ -135,6 +147,8 @@ private:
     bool m_smallCorners = false;
     State m_state = Normal;
     bool m_armed = false;
+    // Focus that came from the keyboard: the only focus the ring shows.
+    bool m_keyboardFocus = false;
     // The last looks drawn, most recent first; at most kFaces of them.
     static constexpr std::size_t kFaces = 4;
     std::vector<Face> m_faces;

@@ -39,7 +39,18 @@ void TEdit::keyPressEvent(QKeyEvent* e)
         QLineEdit::keyPressEvent(e);
         return;
     }
-    // Key combinations insert nothing, pasting included.
+    // Return or Enter asks for the page's calculation, as its Calcular button would.
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        e->accept();
+        emit enterPressed();
+        return;
+    }
+    // Copying a result and selecting take no outside text in.
+    if (e->matches(QKeySequence::Copy) || e->matches(QKeySequence::SelectAll)) {
+        QLineEdit::keyPressEvent(e);
+        return;
+    }
+    // Other key combinations insert nothing, pasting included.
     if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier) || e->matches(QKeySequence::Paste)) {
         e->accept();
         return;
@@ -50,8 +61,8 @@ void TEdit::keyPressEvent(QKeyEvent* e)
             passed += *kept;
     }
     if (passed.isEmpty()) {
-        // Enter and Escape still reach the window (a dialog's default button).
-        if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Escape)
+        // Escape still reaches the window.
+        if (e->key() == Qt::Key_Escape)
             e->ignore();
         else
             e->accept();

@@ -25,6 +25,10 @@ public:
     // The given colour: every field's font has it at rest.
     static QColor givenColor() { return QColor(0, 0, 255); }
 
+signals:
+    // Return or keypad Enter was pressed in the field.
+    void enterPressed();
+
 protected:
     void keyPressEvent(QKeyEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;

@@ -142,6 +142,7 @@ private slots:
     void hitTest();
     void leavingRepaintsNormal();
     void pointerAndFocus();
+    void keyboardFocus();
     void layoutSettersReachTheButton();
     void captionOnlyUnderThePointer();
     void changesShowAsOnAFreshButton_data();
@@ -409,7 +410,7 @@ void TstJLAqua::pointerAndFocus()
 {
     TJLAqua button;
     QCOMPARE(button.cursor().shape(), Qt::PointingHandCursor);
-    QCOMPARE(button.focusPolicy(), Qt::NoFocus);
+    QCOMPARE(button.focusPolicy(), Qt::TabFocus);
     QCOMPARE(button.size(), QSize(75, 25));
     QCOMPARE(button.buttonColor(), TColors::clBlue);
     QCOMPARE(button.backgroundError(), TColors::clBtnFace);
@@ -417,6 +418,37 @@ void TstJLAqua::pointerAndFocus()
     QVERIFY(button.isButtonEnabled());
     QVERIFY(button.buttonFont().bold());
     QCOMPARE(button.buttonFont().pointSize(), 10);
+}
+
+// Tab gives the button a dotted ring in the caption's colour and Space or Return then
+// clicks it; focus from anywhere else draws nothing new.
+void TstJLAqua::keyboardFocus()
+{
+    Page page;
+    page.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&page.window));
+    const QImage atRest = rgb(page.shot());
+    const QColor red(255, 0, 0);
+    page.button->setFocus(Qt::MouseFocusReason);
+    QCOMPARE(rgb(page.shot()), atRest);
+    page.button->clearFocus();
+    page.button->setFocus(Qt::TabFocusReason);
+    const QImage marked = rgb(page.shot());
+    QVERIFY(countOf(marked, red) > countOf(atRest, red) + 40);
+    QCOMPARE(at(marked, kFacePixel.x(), kFacePixel.y()), at(atRest, kFacePixel.x(), kFacePixel.y()));
+
+    int clicks = 0;
+    connect(page.button, &TJLAqua::clicked, [&] { ++clicks; });
+    QTest::keyClick(page.button, Qt::Key_Space);
+    QTest::keyClick(page.button, Qt::Key_Return);
+    QTest::keyClick(page.button, Qt::Key_A);
+    QCOMPARE(clicks, 2);
+    page.button->setButtonEnabled(false);
+    QTest::keyClick(page.button, Qt::Key_Space);
+    QCOMPARE(clicks, 2);
+    page.button->setButtonEnabled(true);
+    page.button->clearFocus();
+    QCOMPARE(rgb(page.shot()), atRest);
 }
 
 void TstJLAqua::layoutSettersReachTheButton()
