@@ -7,6 +7,7 @@
 #include "app/TfrmAbout.h"
 #include "app/TfrmMain.h"
 
+#include <QIcon>
 #include <QImageIOPlugin>
 #include <QImageReader>
 #include <QtPlugin>
@@ -102,6 +103,12 @@ int run(int& argc, char** argv, const std::function<void(QWidget*)>& created)
     TApplication app(argc, argv);
     // The title the desktop shows for the program (its taskbar entry).
     app.setApplicationName(QStringLiteral("Tavensa 2002"));
+    app.setDesktopFileName(QStringLiteral("br.com.tavensa.Velquora"));
+    // The icon files are read only when the desktop asks for the window's icon.
+    QIcon icon;
+    for (int size : {16, 32, 48, 64})
+        icon.addFile(QStringLiteral(":/icons/velquora_%1.png").arg(size), QSize(size, size));
+    app.setWindowIcon(icon);
     TfrmMain frmMain;
     TfrmAbout frmAbout(&frmMain);
     frmMain.setAboutWindow(&frmAbout);

@@ -1,10 +1,11 @@
-# Installs the Debian packages the build needs, only when some are missing.
+# Installs the Debian packages the build needs (and any named as arguments), only when
+# some are missing.
 velquora_packages="cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev \
 fonts-liberation2 fonts-liberation fonts-comic-neue fonts-dejavu-core libbenchmark-dev"
 
 velquora_install_deps() {
     local missing=()
-    for p in $velquora_packages; do
+    for p in $velquora_packages "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
     done
     if [ ${#missing[@]} -gt 0 ]; then
