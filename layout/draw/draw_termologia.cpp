@@ -9,49 +9,22 @@
 //   illustration_TabSheet25.png  Clapeyron: a gas under a piston, with P, V and T
 //   illustration_TabSheet27.png  first law: heat Q enters a gas that lifts its piston (work)
 //   illustration_TabSheet28.png  kinetic energy: gas molecules darting about in a box
-// Drawn at several times the size and scaled down, so thin strokes stay smooth.
-#include "Illustration.h"
+#include "PictureSet.h"
 
-#include <QDir>
-#include <QGuiApplication>
-#include <QImage>
-#include <QLinearGradient>
-#include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
 
 #include <cmath>
-#include <cstdio>
-#include <numbers>
 
 namespace {
 
-constexpr int W = illustrationWidth;
-constexpr int H = illustrationHeight;
-constexpr int S = 4; // supersampling of each scale
+using PictureSet::tag;
 
 const QColor ink(40, 48, 72);
 const QColor heatRed(220, 40, 40);
 const QColor workGreen(30, 150, 60);
 const QColor coolBlue(30, 90, 210);
 const QColor glass(235, 244, 255);
-
-void card(QPainter& p)
-{
-    QLinearGradient g(0, 0, 0, H);
-    g.setColorAt(0, QColor(255, 255, 255, 235));
-    g.setColorAt(1, QColor(232, 240, 252, 235));
-    p.setPen(QPen(QColor(150, 170, 205), 1));
-    p.setBrush(g);
-    p.drawRoundedRect(QRectF(0.5, 0.5, W - 1, H - 1), 7, 7);
-}
-
-void tag(QPainter& p, QPointF at, const QString& text, const QColor& c, int px = 10)
-{
-    p.setFont(illustrationFont(px));
-    p.setPen(c);
-    p.drawText(at, text);
-}
 
 // A glass thermometer with its bulb at the bottom, ticks on the right and a red column
 // up to `level` (0 at the bulb, 1 at the top); its scale's name above it.
@@ -274,50 +247,25 @@ void moleculesInBox(QPainter& p)
     tag(p, QPointF(81, 52), QStringLiteral("T"), workGreen, 11);
 }
 
-QImage render(void (*scene)(QPainter&), int scale)
+// Every picture stands on the light card.
+template <void (*scene)(QPainter&)>
+void onCard(QPainter& p)
 {
-    QImage big(W * scale * S, H * scale * S, QImage::Format_ARGB32_Premultiplied);
-    big.fill(Qt::transparent);
-    {
-        QPainter p(&big);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setRenderHint(QPainter::TextAntialiasing);
-        p.scale(scale * S, scale * S);
-        card(p);
-        scene(p);
-    }
-    return big.scaled(W * scale, H * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-        .convertToFormat(QImage::Format_ARGB32);
+    PictureSet::paperCard(p);
+    scene(p);
 }
 
 }
 
 int main(int argc, char** argv)
 {
-    QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <pictures directory>\n", argv[0]);
-        return 2;
-    }
-    const QString dir = QString::fromLocal8Bit(argv[1]);
-    const struct
-    {
-        int page;
-        void (*scene)(QPainter&);
-    } pictures[] = {
-        {20, celsiusFahrenheit}, {21, celsiusKelvin}, {22, fahrenheitKelvin}, {23, rodOverFlame},
-        {24, potOnFlame},        {25, gasUnderPiston}, {27, gasDoingWork},    {28, moleculesInBox},
-    };
-    int failures = 0;
-    for (const auto& picture : pictures) {
-        for (const auto& [scale, suffix] : {std::pair{1, ""}, std::pair{2, "@2x"}}) {
-            const QString path =
-                QDir(dir).filePath(QStringLiteral("illustration_TabSheet%1%2.png").arg(picture.page).arg(suffix));
-            if (!render(picture.scene, scale).save(path)) {
-                std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-                ++failures;
-            }
-        }
-    }
-    return failures == 0 ? 0 : 1;
+    return PictureSet::writeAll(argc, argv,
+                                {{20, onCard<celsiusFahrenheit>},
+                                 {21, onCard<celsiusKelvin>},
+                                 {22, onCard<fahrenheitKelvin>},
+                                 {23, onCard<rodOverFlame>},
+                                 {24, onCard<potOnFlame>},
+                                 {25, onCard<gasUnderPiston>},
+                                 {27, onCard<gasDoingWork>},
+                                 {28, onCard<moleculesInBox>}});
 }
