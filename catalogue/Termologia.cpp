@@ -1,5 +1,7 @@
 #include "catalogue/Termologia.h"
 
+#include "catalogue/PageModes.h"
+
 namespace Termologia {
 
 namespace {
@@ -46,6 +48,33 @@ void secondLawProduct(PageEditor& p, const char* formula, const char* s1, const 
     p.hide({"Label128"});
 }
 
+// The row symbols and units the gases write on the hydraulic-press page; each symbol
+// keeps its fixed subscript (1, 1, 2, 2).
+void gasRows(PageEditor& p, const char* v1, const char* a1, const char* v2, const char* a2, const char* u1,
+             const char* u2, const char* u3, const char* u4)
+{
+    p.caption("Label197", v1);
+    p.caption("Label198", a1);
+    p.caption("Label199", v2);
+    p.caption("Label215", a2);
+    p.caption("Label205", u1);
+    p.caption("Label204", u2);
+    p.caption("Label203", u3);
+    p.caption("Label217", u4);
+}
+
+// The formula of the isobaric and isovolumetric gases: V1 / T1 = V2 / T2 or P1 / T1 = P2 / T2.
+void gasOverTemperature(PageEditor& p, const char* numerator)
+{
+    p.hide({"Label206", "Label207"});
+    p.caption("Label212", "1");
+    p.caption("Label213", "2");
+    p.caption("Label175", numerator);
+    p.caption("Label195", "T");
+    p.caption("Label208", numerator);
+    p.caption("Label209", "T");
+}
+
 // Every topic sets all that another topic of its page changes (the expansions and the
 // sensible heat share TabSheet23; Dinâmica's and other areas' topics relabel TabSheet10
 // and TabSheet13), so a page reads the same whichever topic came before.
@@ -79,6 +108,27 @@ const Topic topicTable[] = {
         expansion(p, "3", "V =  y. Vo.   t", "V", "y", "Vo");
     }},
     {"ButtonXPMACCorel51", "Equação de Clayperon", "TabSheet25"},
+    {"ButtonXPMACCorel52", "Transformação Isotérmica", "TabSheet17", [](PageEditor& p) {
+        p.hide({"Label206", "Label207"});
+        p.caption("Label175", "V");
+        p.caption("Label195", "V");
+        p.caption("Label208", "P");
+        p.caption("Label209", "P");
+        p.caption("Label212", "2");
+        p.caption("Label213", "1");
+        gasRows(p, "V", "P", "V", "P", "L", "atm", "L", "atm");
+        // The page shows V1 / V2 = P2 / P1, so its solver computes P1.V1 = P2.V2 rather
+        // than the press's proportion.
+        p.mode(PageModes::isothermal);
+    }},
+    {"ButtonXPMACCorel53", "Transformação Isobárica", "TabSheet17", [](PageEditor& p) {
+        gasOverTemperature(p, "V");
+        gasRows(p, "V", "T", "V", "T", "L", "K", "L", "K");
+    }},
+    {"ButtonXPMACCorel54", "Transformação Isovolumétrica", "TabSheet17", [](PageEditor& p) {
+        gasOverTemperature(p, "P");
+        gasRows(p, "P", "T", "p", "T", "atm", "K", "atm", "K");
+    }},
     {"ButtonXPMACCorel55", "1ª Lei da Termodinâmica", "TabSheet27"},
     {"ButtonXPMACCorel56", "Energia Cinética Média das Moléculas", "TabSheet28", [](PageEditor& p) {
         // The clearing of every field emptied the constant too.

@@ -29,6 +29,9 @@ SolverRows secondLawRows(const char* label, const char* topic)
 }
 
 const char* const energia = "ButtonXPMACCorel56";
+const char* const isotermica = "ButtonXPMACCorel52";
+const char* const isobarica = "ButtonXPMACCorel53";
+const QStringList gasFields = {"phF1", "phA1", "phF2", "phA2"};
 
 }
 
@@ -44,6 +47,7 @@ private slots:
     void headers();
     void solvers_data();
     void solvers() { AreaHarness::checkSolverRow(*m_student); }
+    void isothermalOnlyWhileItsTopicIsShown();
     void sensibleHeatAfterLinearExpansion();
     void boltzmannFieldOnlyShowsTheConstant();
     void boltzmannInAPointLocale();
@@ -90,6 +94,9 @@ void TestTermologia::headers_data()
     row("ButtonXPMACCorel49", "Dilatação Superficial", "Dilatação Superficial", "TabSheet23");
     row("ButtonXPMACCorel50", "Dilatação Volumétrica", "Dilatação Volumétrica", "TabSheet23");
     row("ButtonXPMACCorel51", "Equação de Clayperon", "Equação de Clayperon", "TabSheet25");
+    row("ButtonXPMACCorel52", "Transf. Isotérmica", "Transformação Isotérmica", "TabSheet17");
+    row("ButtonXPMACCorel53", "Transf. Isobárica", "Transformação Isobárica", "TabSheet17");
+    row("ButtonXPMACCorel54", "Transf. Isovolumétrica", "Transformação Isovolumétrica", "TabSheet17");
     row("ButtonXPMACCorel55", "1ª Lei Termodinâmica", "1ª Lei da Termodinâmica", "TabSheet27");
     row(energia, "Ener. Cinét. das Moléc.", "Energia Cinética Média das Moléculas", "TabSheet28");
     row("ButtonXPMACCorel96", "Capacidade Térmica 1", "Capacidade Térmica 1", "TabSheet13");
@@ -172,6 +179,26 @@ void TestTermologia::solvers_data()
         .warning("P and v blank: P reads v", {"", "", "1", "0,5", "40"}, "cP")
         .silent("n, r typed with a point", {"2", "10", "", "0.5", "40"}, "cN")
         .silent("P, v zero", {"", "0", "1", "0,5", "40"}, "cP");
+    SolverRows("Transf. Isobárica", isobarica, "JLAqua14", gasFields)
+        .row("V1", {"", "300", "4", "600"}, "phF1", "2")
+        .row("V2", {"2", "300", "", "600"}, "phF2", "4")
+        .row("T1", {"2", "", "4", "600"}, "phA1", "300")
+        .row("T2", {"2", "300", "4", ""}, "phA2", "600")
+        .warning("V1 and T1 blank: V1 reads T1", {"", "", "4", "600"}, "phF1")
+        .silent("V2, T1 zero", {"2", "0", "", "600"}, "phF2");
+    SolverRows("Transf. Isovolumétrica", "ButtonXPMACCorel54", "JLAqua14", gasFields)
+        .row("p2", {"1", "300", "", "450"}, "phF2", "1,5")
+        .row("T1", {"1", "", "1,5", "450"}, "phA1", "300")
+        .silent("P1, T2 zero", {"", "300", "1,5", "0"}, "phF1");
+    // The page computes P1.V1 = P2.V2 over V1, P1, V2, P2.
+    SolverRows("Transf. Isotérmica", isotermica, "JLAqua14", gasFields)
+        .row("V1", {"", "1", "1", "2"}, "phF1", "2")
+        .row("V2", {"2", "1", "", "2"}, "phF2", "1")
+        .row("P1", {"2", "", "1", "2"}, "phA1", "1")
+        .row("P2", {"2", "1", "1", ""}, "phA2", "2")
+        .row("V2, halving the pressure", {"3", "2", "", "1"}, "phF2", "6")
+        .warning("V1 and P1 blank: V1 reads P1", {"", "", "1", "2"}, "phF1")
+        .silent("P1, V1 zero", {"0", "", "1", "2"}, "phA1");
     SolverRows("1ª Lei", "ButtonXPMACCorel55", "JLAqua23", {"ltp", "ltt", "ltu"})
         .row("Q", {"", "30", "70"}, "ltp", "100")
         .row("T", {"100", "", "70"}, "ltt", "30")
@@ -205,6 +232,19 @@ void TestTermologia::solvers_data()
         .row("ΔT", {"20", "500", ""}, "pdT", "25")
         .warning("C and Q blank", {"", "", "25"}, "pP")
         .silent("C, ΔT zero", {"", "500", "0"}, "pP");
+}
+
+// The hydraulic-press page computes P1.V1 = P2.V2 only while the isothermal topic was the
+// last to configure it: V1 = 2, P1 = 1, P2 = 2 give V2 = 1, the proportion gives 4.
+void TestTermologia::isothermalOnlyWhileItsTopicIsShown()
+{
+    const auto v2After = [&](const char* topic) {
+        return m_student->solve(topic, {{"phF1", "2"}, {"phA1", "1"}, {"phA2", "2"}}, "JLAqua14", "phF2");
+    };
+    QCOMPARE(v2After(isotermica), QStringLiteral("1"));
+    QCOMPARE(v2After(isobarica), QStringLiteral("4"));
+    QCOMPARE(v2After(isotermica), QStringLiteral("1"));
+    QCOMPARE(v2After("ButtonXPMACCorel40"), QStringLiteral("4"));
 }
 
 // The linear expansion shows its deltas, exponent and hints; the sensible heat then
