@@ -97,6 +97,18 @@ void TestOndasEletrostatica::headers()
     QVERIFY(m_student->text("eSS").isEmpty());
 }
 
+namespace {
+
+// The second-law page as the two wave topics borrow it; its solver paints its operands.
+SolverRows secondLawRows(const char* label, const char* topic)
+{
+    SolverRows rows(label, topic, "JLAqua7", {"lnFR", "lnM", "lnA"});
+    rows.paints("lnFR", {"lnA", "lnM"}).paints("lnM", {"lnA", "lnFR"}).paints("lnA", {"lnFR", "lnM"});
+    return rows;
+}
+
+}
+
 // Rows give the fields in the page's row order (top to bottom); constant fields are left out.
 void TestOndasEletrostatica::solvers_data()
 {
@@ -193,19 +205,12 @@ void TestOndasEletrostatica::solvers_data()
         .row("f", {"", "0,25"}, "vlV", "4")
         .row("T", {"4", ""}, "vlf", "0,25")
         .silent("f, T zero", {"", "0"}, "vlV");
-    const QStringList secondLaw = {"lnFR", "lnM", "lnA"};
-    SolverRows("Velocidade Ondulatória", "ButtonXPMACCorel74", "JLAqua7", secondLaw)
-        .paints("lnFR", {"lnA", "lnM"})
-        .paints("lnM", {"lnA", "lnFR"})
-        .paints("lnA", {"lnFR", "lnM"})
+    secondLawRows("Velocidade Ondulatória", "ButtonXPMACCorel74")
         .row("V", {"", "2", "50"}, "lnFR", "100")
         .row("x", {"100", "", "50"}, "lnM", "2")
         .row("ƒ", {"100", "2", ""}, "lnA", "50")
         .silent("x, ƒ zero", {"100", "", "0"}, "lnM");
-    SolverRows("Distância", "ButtonXPMACCorel75", "JLAqua7", secondLaw)
-        .paints("lnFR", {"lnA", "lnM"})
-        .paints("lnM", {"lnA", "lnFR"})
-        .paints("lnA", {"lnFR", "lnM"})
+    secondLawRows("Distância", "ButtonXPMACCorel75")
         .row("x", {"", "340", "2"}, "lnFR", "680")
         .row("v", {"680", "", "2"}, "lnM", "340")
         .row("T", {"680", "340", ""}, "lnA", "2")

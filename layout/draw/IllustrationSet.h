@@ -12,7 +12,20 @@
 #include <QLinearGradient>
 
 #include <cstdio>
+#include <numbers>
 #include <span>
+
+// The colours of both sets: lettering, the two signs of charge (also a string's nodes and
+// the string itself), forces and fields.
+namespace Ink {
+inline const QColor text(36, 44, 70);
+inline const QColor red(214, 44, 44);
+inline const QColor blue(34, 88, 206);
+inline const QColor green(24, 150, 64);
+inline const QColor orange(226, 132, 20);
+}
+
+inline constexpr double pi = std::numbers::pi;
 
 struct PagePicture
 {

@@ -12,17 +12,14 @@
 #include <QRadialGradient>
 
 #include <cmath>
-#include <numbers>
 
 namespace {
 
-constexpr double pi = std::numbers::pi;
-
-const QColor ink(36, 44, 70);
-const QColor positive(214, 44, 44);
-const QColor negative(34, 88, 206);
-const QColor forceGreen(24, 150, 64);
-const QColor fieldOrange(226, 132, 20);
+const QColor& ink = Ink::text;
+const QColor& positive = Ink::red;
+const QColor& negative = Ink::blue;
+const QColor& forceGreen = Ink::green;
+const QColor& fieldOrange = Ink::orange;
 
 // A charged ball with its sign; a light highlight makes it round.
 void charge(QPainter& p, QPointF c, double r, bool plus)

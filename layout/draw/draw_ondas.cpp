@@ -9,16 +9,13 @@
 #include <QPainterPath>
 
 #include <cmath>
-#include <numbers>
 
 namespace {
 
-constexpr double pi = std::numbers::pi;
-
-const QColor ink(36, 44, 70);
-const QColor stringBlue(28, 96, 214);
-const QColor nodeRed(214, 44, 44);
-const QColor forceGreen(24, 150, 64);
+const QColor& ink = Ink::text;
+const QColor& stringBlue = Ink::blue;
+const QColor& nodeRed = Ink::red;
+const QColor& forceGreen = Ink::green;
 const QColor wood(150, 104, 54);
 
 // A sine from x0 to x1 around height y: `waves` whole waves of amplitude a, phase in radians.
@@ -52,7 +49,9 @@ void vibratingString(QPainter& p)
     post(p, x0, 12, 46);
     post(p, x1, 12, 46);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(28, 96, 214, 110), 1.2, Qt::DashLine));
+    QColor swing = stringBlue;
+    swing.setAlpha(110);
+    p.setPen(QPen(swing, 1.2, Qt::DashLine));
     p.drawPath(sine(x0, x1, y, -a, 1.5));
     p.setPen(QPen(stringBlue, 1.6));
     p.drawPath(sine(x0, x1, y, a, 1.5));
