@@ -71,6 +71,18 @@ const Topic topicTable[] = {
         productOfTwo(p, "x = v . T", "x", "v", "T", "m", "m/s", "s");
     }},
     {"ButtonXPMACCorel76", "Equação de Taylor (Cordas)", "TabSheet43"},
+    {"ButtonXPMACCorel77", "Densidade Acústica", "TabSheet16", [](PageEditor& p) {
+        p.hide({"Label406", "Label407"});
+        p.caption("Label120", "p = m");
+        p.caption("Label119", "L");
+        p.caption("Label178", "p");
+        p.caption("Label180", "m");
+        p.caption("Label181", "L");
+        p.caption("Label193", "kg/m");
+        p.caption("Label192", "kg");
+        p.caption("Label191", "m");
+        p.hide({"Label194", "Label118"});
+    }},
     {"ButtonXPMACCorel78", "Frequência Corda Vibrante", "TabSheet42"},
 };
 

@@ -80,6 +80,7 @@ void TestOndasEletrostatica::headers_data()
     add("ButtonXPMACCorel74", "Velocidade Ondulatória", "Velocidade Ondulatória", "TabSheet10");
     add("ButtonXPMACCorel75", "Distância", "Distância", "TabSheet10");
     add("ButtonXPMACCorel76", "Equação Taylor (Cordas)", "Equação de Taylor (Cordas)", "TabSheet43");
+    add("ButtonXPMACCorel77", "Densidade Acústica", "Densidade Acústica", "TabSheet16");
     add("ButtonXPMACCorel78", "Frequência Corda Vibrante", "Frequência Corda Vibrante", "TabSheet42");
 }
 
@@ -205,6 +206,11 @@ void TestOndasEletrostatica::solvers_data()
         .row("f", {"", "0,25"}, "vlV", "4")
         .row("T", {"4", ""}, "vlf", "0,25")
         .silent("f, T zero", {"", "0"}, "vlV");
+    SolverRows("Densidade Acústica", "ButtonXPMACCorel77", "JLAqua13", {"prP", "prF", "prA"})
+        .row("p", {"", "0,5", "2"}, "prP", "0,25")
+        .row("m", {"0,25", "", "2"}, "prF", "0,5")
+        .row("L", {"0,25", "0,5", ""}, "prA", "2")
+        .silent("p, L zero", {"", "0,5", "0"}, "prP");
     secondLawRows("Velocidade Ondulatória", "ButtonXPMACCorel74")
         .row("V", {"", "2", "50"}, "lnFR", "100")
         .row("x", {"100", "", "50"}, "lnM", "2")
@@ -279,6 +285,10 @@ void TestOndasEletrostatica::looks_data()
     QTest::newRow("Frequência para Período, then Vergência")
         << QStringList{"ButtonXPMACCorel73", "ButtonXPMACCorel66"}
         << QStringList{"Label443=V", "Label445=f", "Label452=di", "Label451=m"};
+    QTest::newRow("Densidade Acústica")
+        << QStringList{"ButtonXPMACCorel77"}
+        << QStringList{"Label120=p = m", "Label119=L", "Label193=kg/m", "-Label194", "-Label118", "-Label406",
+                       "-Label407"};
     QTest::newRow("Uniforme 2")
         << QStringList{"ButtonXPMACCorel85"}
         << QStringList{"+ab1", "-ab2", "Label535=u = e . d", "Label538=u", "Label540=e", "Label541=d",
