@@ -6,7 +6,7 @@
 //   illustration_TabSheet39  potential energy: two charges at d and the energy falling with d
 //   illustration_TabSheet26  potential at a point: point A at d from Q, its equipotentials
 //   illustration_TabSheet40  uniform field: two charged plates, parallel field lines from A to B
-#include "IllustrationSet.h"
+#include "ChargesAndWaves.h"
 
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -38,11 +38,6 @@ void charge(QPainter& p, QPointF c, double r, bool plus)
         p.drawLine(QPointF(c.x(), c.y() - a), QPointF(c.x(), c.y() + a));
 }
 
-void arrow(QPainter& p, QPointF from, QPointF to, const QColor& c, double width = 1.6)
-{
-    drawArrow(p, from, to, c, width, 3.5 + width);
-}
-
 // Charge of a body: a metal sphere with spare positive charges, a few electrons beside it.
 void chargedBody(QPainter& p)
 {
@@ -61,8 +56,8 @@ void chargedBody(QPainter& p)
     charge(p, QPointF(80, 18), 3.4, false);
     charge(p, QPointF(88, 34), 3.4, false);
     charge(p, QPointF(79, 50), 3.4, false);
-    lettering(p, QPointF(72, 63), QStringLiteral("e"), negative, 10);
-    lettering(p, QPointF(14, 64), QStringLiteral("Q = n.e"), ink, 8);
+    PictureSet::tag(p, QPointF(72, 63), QStringLiteral("e"), negative, 10);
+    PictureSet::tag(p, QPointF(14, 64), QStringLiteral("Q = n.e"), ink, 8);
 }
 
 // Coulomb's law: two positive charges a distance d apart, each pushed away by F.
@@ -73,12 +68,12 @@ void coulomb(QPainter& p)
     p.drawLine(QPointF(34, y), QPointF(69, y));
     charge(p, QPointF(34, y), 7, true);
     charge(p, QPointF(69, y), 7, true);
-    arrow(p, QPointF(25, y), QPointF(6, y), forceGreen);
-    arrow(p, QPointF(78, y), QPointF(97, y), forceGreen);
-    lettering(p, QPointF(9, y - 5), QStringLiteral("F"), forceGreen, 10);
-    lettering(p, QPointF(88, y - 5), QStringLiteral("F"), forceGreen, 10);
-    lettering(p, QPointF(31, y + 19), QStringLiteral("Q"), positive, 9);
-    lettering(p, QPointF(67, y + 19), QStringLiteral("q"), positive, 9);
+    PictureSet::arrow(p, QPointF(25, y), QPointF(6, y), forceGreen, 1.6);
+    PictureSet::arrow(p, QPointF(78, y), QPointF(97, y), forceGreen, 1.6);
+    PictureSet::tag(p, QPointF(9, y - 5), QStringLiteral("F"), forceGreen, 10);
+    PictureSet::tag(p, QPointF(88, y - 5), QStringLiteral("F"), forceGreen, 10);
+    PictureSet::tag(p, QPointF(31, y + 19), QStringLiteral("Q"), positive, 9);
+    PictureSet::tag(p, QPointF(67, y + 19), QStringLiteral("q"), positive, 9);
     span(p, 34, 69, 58, QStringLiteral("d"), ink);
 }
 
@@ -90,14 +85,14 @@ void pointField(QPainter& p)
         const double t = i * pi / 6;
         const QPointF from(c.x() + 10 * std::cos(t), c.y() + 10 * std::sin(t));
         const QPointF to(c.x() + 29 * std::cos(t), c.y() + 29 * std::sin(t));
-        arrow(p, from, to, fieldOrange, 1.1);
+        PictureSet::arrow(p, from, to, fieldOrange, 1.1);
     }
     charge(p, c, 7, true);
-    lettering(p, QPointF(74, 22), QStringLiteral("E"), fieldOrange, 12);
-    lettering(p, QPointF(74, 40), QStringLiteral("k.Q"), ink, 8);
+    PictureSet::tag(p, QPointF(74, 22), QStringLiteral("E"), fieldOrange, 12);
+    PictureSet::tag(p, QPointF(74, 40), QStringLiteral("k.Q"), ink, 8);
     p.setPen(QPen(ink, 0.9));
     p.drawLine(QPointF(73, 43), QPointF(93, 43));
-    lettering(p, QPointF(79, 53), QStringLiteral("d²"), ink, 8);
+    PictureSet::tag(p, QPointF(79, 53), QStringLiteral("d²"), ink, 8);
 }
 
 // Potential energy: a charge pair at d, and above it the energy k.Q.q/d falling as d grows.
@@ -120,15 +115,15 @@ void potentialEnergy(QPainter& p)
     p.setPen(QPen(fieldOrange, 1.6));
     p.setBrush(Qt::NoBrush);
     p.drawPath(curve);
-    lettering(p, QPointF(15, 11), QStringLiteral("E"), fieldOrange, 10);
-    lettering(p, QPointF(23, 14), QStringLiteral("PE"), fieldOrange, 6);
-    lettering(p, QPointF(92, 35), QStringLiteral("d"), ink, 8);
+    PictureSet::tag(p, QPointF(15, 11), QStringLiteral("E"), fieldOrange, 10);
+    PictureSet::tag(p, QPointF(23, 14), QStringLiteral("PE"), fieldOrange, 6);
+    PictureSet::tag(p, QPointF(92, 35), QStringLiteral("d"), ink, 8);
 
     // The pair of charges below.
     charge(p, QPointF(30, 52), 5, true);
     charge(p, QPointF(66, 52), 5, true);
     span(p, 30, 66, 63, QStringLiteral(""), ink);
-    lettering(p, QPointF(45, 56), QStringLiteral("d"), ink, 8);
+    PictureSet::tag(p, QPointF(45, 56), QStringLiteral("d"), ink, 8);
 }
 
 // Potential at a point: point A at a distance d from Q, on one of its equipotentials.
@@ -147,11 +142,11 @@ void pointPotential(QPainter& p)
     p.setPen(Qt::NoPen);
     p.setBrush(ink);
     p.drawEllipse(a, 2.2, 2.2);
-    lettering(p, QPointF(77, 31), QStringLiteral("A"), ink, 11);
-    lettering(p, QPointF(47, 31), QStringLiteral("d"), ink, 9);
-    lettering(p, QPointF(18, 56), QStringLiteral("Q"), positive, 9);
-    lettering(p, QPointF(78, 52), QStringLiteral("u"), fieldOrange, 10);
-    lettering(p, QPointF(85, 55), QStringLiteral("A"), fieldOrange, 6);
+    PictureSet::tag(p, QPointF(77, 31), QStringLiteral("A"), ink, 11);
+    PictureSet::tag(p, QPointF(47, 31), QStringLiteral("d"), ink, 9);
+    PictureSet::tag(p, QPointF(18, 56), QStringLiteral("Q"), positive, 9);
+    PictureSet::tag(p, QPointF(78, 52), QStringLiteral("u"), fieldOrange, 10);
+    PictureSet::tag(p, QPointF(85, 55), QStringLiteral("A"), fieldOrange, 6);
 }
 
 // Uniform field: a positive plate and a negative plate, straight field lines between them.
@@ -173,22 +168,24 @@ void uniformField(QPainter& p)
         }
     };
     for (double y = top + 6; y < bottom - 2; y += 10)
-        arrow(p, QPointF(20, y), QPointF(78, y), fieldOrange, 1.1);
+        PictureSet::arrow(p, QPointF(20, y), QPointF(78, y), fieldOrange, 1.1);
     plate(14, positive, true);
     plate(84, negative, false);
-    lettering(p, QPointF(46, 64), QStringLiteral("E"), fieldOrange, 9);
-    lettering(p, QPointF(10, 64), QStringLiteral("A"), ink, 9);
-    lettering(p, QPointF(81, 64), QStringLiteral("B"), ink, 9);
+    PictureSet::tag(p, QPointF(46, 64), QStringLiteral("E"), fieldOrange, 9);
+    PictureSet::tag(p, QPointF(10, 64), QStringLiteral("A"), ink, 9);
+    PictureSet::tag(p, QPointF(81, 64), QStringLiteral("B"), ink, 9);
 }
-
-const PagePicture pictures[] = {
-    {36, chargedBody}, {37, coulomb}, {38, pointField}, {39, potentialEnergy}, {26, pointPotential},
-    {40, uniformField},
-};
 
 }
 
 int main(int argc, char** argv)
 {
-    return drawPagePictures(argc, argv, pictures);
+    return PictureSet::writeAll(argc, argv, {
+        {36, onCard<chargedBody>},
+        {37, onCard<coulomb>},
+        {38, onCard<pointField>},
+        {39, onCard<potentialEnergy>},
+        {26, onCard<pointPotential>},
+        {40, onCard<uniformField>},
+    });
 }

@@ -4,7 +4,7 @@
 //                            wave and nodes, the length L
 //   illustration_TabSheet43  Taylor's equation: a wave running along a rope stretched by a
 //                            hanging weight, its speed v and the tension F
-#include "IllustrationSet.h"
+#include "ChargesAndWaves.h"
 
 #include <QPainterPath>
 
@@ -59,8 +59,8 @@ void vibratingString(QPainter& p)
     p.setBrush(nodeRed);
     for (int i = 0; i <= 3; ++i)
         p.drawEllipse(QPointF(x0 + i * (x1 - x0) / 3, y), 2, 2);
-    lettering(p, QPointF(x0 + (x1 - x0) / 3 - 3, y + 13), QStringLiteral("N"), nodeRed, 7);
-    lettering(p, QPointF(x0 + 2 * (x1 - x0) / 3 - 3, y + 13), QStringLiteral("N"), nodeRed, 7);
+    PictureSet::tag(p, QPointF(x0 + (x1 - x0) / 3 - 3, y + 13), QStringLiteral("N"), nodeRed, 7);
+    PictureSet::tag(p, QPointF(x0 + 2 * (x1 - x0) / 3 - 3, y + 13), QStringLiteral("N"), nodeRed, 7);
     span(p, x0, x1, 58, QStringLiteral("L"), ink);
 }
 
@@ -83,7 +83,7 @@ void ropeWave(QPainter& p)
     p.setBrush(QColor(90, 98, 118));
     p.drawRect(QRectF(pulleyX - 1, 44, 10, 10));
     drawArrow(p, QPointF(pulleyX + 13, 42), QPointF(pulleyX + 13, 62), forceGreen, 1.5, 5);
-    lettering(p, QPointF(pulleyX + 1, 65), QStringLiteral("F"), forceGreen, 9);
+    PictureSet::tag(p, QPointF(pulleyX + 1, 65), QStringLiteral("F"), forceGreen, 9);
     // The rope and the wave on it.
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(wood, 1.5));
@@ -91,18 +91,16 @@ void ropeWave(QPainter& p)
     rope.lineTo(pulleyX, y);
     p.drawPath(rope);
     drawArrow(p, QPointF(22, 10), QPointF(52, 10), stringBlue, 1.6, 5);
-    lettering(p, QPointF(56, 14), QStringLiteral("v"), stringBlue, 11);
-    lettering(p, QPointF(24, 50), QStringLiteral("p = m/L"), ink, 8);
+    PictureSet::tag(p, QPointF(56, 14), QStringLiteral("v"), stringBlue, 11);
+    PictureSet::tag(p, QPointF(24, 50), QStringLiteral("p = m/L"), ink, 8);
 }
-
-const PagePicture pictures[] = {
-    {42, vibratingString},
-    {43, ropeWave},
-};
 
 }
 
 int main(int argc, char** argv)
 {
-    return drawPagePictures(argc, argv, pictures);
+    return PictureSet::writeAll(argc, argv, {
+        {42, onCard<vibratingString>},
+        {43, onCard<ropeWave>},
+    });
 }
