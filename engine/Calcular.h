@@ -36,11 +36,19 @@ public:
     template <class Formula>
     void block(const char* target, Formula formula, std::initializer_list<const char*> painted = {})
     {
+        block(target, formula, [](QString text) { return text; }, painted);
+    }
+
+    // A page whose results carry a mark of their own passes the formatted text through
+    // `written` before it is stored.
+    template <class Formula, class Written>
+    void block(const char* target, Formula formula, Written written, std::initializer_list<const char*> painted = {})
+    {
         Field& field = m_fields.field(target);
         if (!field.isBlank())
             return;
         const Number result = formula();
-        field.setText(NumberText::format(result, m_separator));
+        field.setText(written(NumberText::format(result, m_separator)));
         for (const char* name : painted)
             m_fields.field(name).paintGiven();
     }
