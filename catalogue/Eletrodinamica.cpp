@@ -4,21 +4,29 @@ namespace Eletrodinamica {
 
 namespace {
 
+// The second-law page relabelled for an electric X = Y.Z: the formula, then the row
+// symbol's subscript R hidden, the three symbols and units, and the exponent 2 hidden.
+void secondLaw(PageEditor& p, const char* formula, const char* s1, const char* s2, const char* s3,
+               const char* u1, const char* u2, const char* u3)
+{
+    p.caption("Label123", formula);
+    p.hide({"Label138"});
+    p.caption("Label125", s1);
+    p.caption("Label126", s2);
+    p.caption("Label127", s3);
+    p.caption("Label135", u1);
+    p.caption("Label134", u2);
+    p.caption("Label133", u3);
+    p.hide({"Label128"});
+}
+
 // The borrowed pages (pressure, second law, centripetal acceleration) are relabelled in
 // full by every topic that shows them, so they read the same whichever topic came before.
 const Topic topicTable[] = {
     {"ButtonXPMACCorel99", "1ª Lei de Ohm", "TabSheet10", [](PageEditor& p) {
         p.hide({"Label137"});
-        p.caption("Label123", "u = R . i");
-        p.hide({"Label138"});
-        p.caption("Label125", "u");
-        p.caption("Label126", "R");
-        p.caption("Label127", "i");
-        p.caption("Label135", "V");
-        // The ohm picture stands where the unit text would be.
-        p.caption("Label134", " ");
-        p.caption("Label133", "A");
-        p.hide({"Label128"});
+        // The ohm picture stands where the unit text of R would be.
+        secondLaw(p, "u = R . i", "u", "R", "i", "V", " ", "A");
         p.show({"Image62"});
     }},
     {"ButtonXPMACCorel100", "2ª Lei de Ohm", "TabSheet45"},
@@ -30,27 +38,11 @@ const Topic topicTable[] = {
     {"ButtonXPMACCorel106", "Resistores Reais 2", "TabSheet51"},
     {"ButtonXPMACCorel107", "Consumo de Energia Elétrica", "TabSheet10", [](PageEditor& p) {
         p.hide({"Image62", "Label137"});
-        p.caption("Label123", "E = P . t");
-        p.hide({"Label138"});
-        p.caption("Label125", "E");
-        p.caption("Label126", "P");
-        p.caption("Label127", "t");
-        p.caption("Label135", "J");
-        p.caption("Label134", "W");
-        p.caption("Label133", "s");
-        p.hide({"Label128"});
+        secondLaw(p, "E = P . t", "E", "P", "t", "J", "W", "s");
     }},
     {"ButtonXPMACCorel108", "Potência Elétrica 1", "TabSheet10", [](PageEditor& p) {
         p.hide({"Image62", "Label137"});
-        p.caption("Label123", "P = i . u");
-        p.hide({"Label138"});
-        p.caption("Label125", "P");
-        p.caption("Label126", "i");
-        p.caption("Label127", "u");
-        p.caption("Label135", "W");
-        p.caption("Label134", "A");
-        p.caption("Label133", "v");
-        p.hide({"Label128"});
+        secondLaw(p, "P = i . u", "P", "i", "u", "W", "A", "v");
     }},
     {"ButtonXPMACCorel109", "Potência Elétrica 2", "TabSheet7", [](PageEditor& p) {
         // The page's own exponent 2 and denominator R stay: P = u² / R.

@@ -25,8 +25,6 @@
 
 namespace {
 
-constexpr int W = illustrationWidth;
-constexpr int H = illustrationHeight;
 constexpr int S = 4; // supersampling
 
 const QColor wire(70, 76, 92);
@@ -37,12 +35,12 @@ const QColor ink(40, 48, 72);
 
 void card(QPainter& p)
 {
-    QLinearGradient g(0, 0, W, H);
+    QLinearGradient g(0, 0, illustrationWidth, illustrationHeight);
     g.setColorAt(0, QColor(255, 255, 255, 235));
     g.setColorAt(1, QColor(236, 242, 250, 235));
     p.setPen(QPen(QColor(150, 170, 205), 1));
     p.setBrush(g);
-    p.drawRoundedRect(QRectF(0.5, 0.5, W - 1, H - 1), 7, 7);
+    p.drawRoundedRect(QRectF(0.5, 0.5, illustrationWidth - 1, illustrationHeight - 1), 7, 7);
 }
 
 void tag(QPainter& p, QPointF at, const QString& text, const QColor& c, int px = 10)
@@ -303,7 +301,7 @@ void lamp(QPainter& p)
 // One picture at `scale` times the page size (1, or 2 for the @2x file).
 QImage render(void (*scene)(QPainter&), int scale)
 {
-    QImage big(W * S * scale, H * S * scale, QImage::Format_ARGB32_Premultiplied);
+    QImage big(illustrationWidth * S * scale, illustrationHeight * S * scale, QImage::Format_ARGB32_Premultiplied);
     big.fill(Qt::transparent);
     {
         QPainter p(&big);
@@ -313,7 +311,7 @@ QImage render(void (*scene)(QPainter&), int scale)
         card(p);
         scene(p);
     }
-    return big.scaled(W * scale, H * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+    return big.scaled(illustrationWidth * scale, illustrationHeight * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
         .convertToFormat(QImage::Format_ARGB32);
 }
 
