@@ -23,6 +23,18 @@ void secondLaw(PageEditor& p, const char* formula, const char* s1, const char* s
 // The borrowed pages (pressure, second law, centripetal acceleration) are relabelled in
 // full by every topic that shows them, so they read the same whichever topic came before.
 const Topic topicTable[] = {
+    {"ButtonXPMACCorel98", "Corrente Elétrica", "TabSheet16", [](PageEditor& p) {
+        p.hide({"Label406", "Label407"});
+        p.caption("Label120", "i = Q");
+        p.caption("Label119", "t");
+        p.caption("Label178", "i");
+        p.caption("Label180", "Q");
+        p.caption("Label181", "t");
+        p.caption("Label193", "C/s");
+        p.caption("Label192", "C");
+        p.caption("Label191", "s");
+        p.hide({"Label194", "Label118"});
+    }},
     {"ButtonXPMACCorel99", "1ª Lei de Ohm", "TabSheet10", [](PageEditor& p) {
         p.hide({"Label137"});
         // The ohm picture stands where the unit text of R would be.

@@ -69,6 +69,7 @@ void TestEletrodinamica::headers_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("header");
     QTest::addColumn<QString>("page");
+    QTest::newRow("Corrente") << "ButtonXPMACCorel98" << "Corrente Elétrica" << "Corrente Elétrica" << "TabSheet16";
     QTest::newRow("1ª Lei") << "ButtonXPMACCorel99" << "1ª Lei de Ohm" << "1ª Lei de Ohm" << "TabSheet10";
     QTest::newRow("2ª Lei") << "ButtonXPMACCorel100" << "2ª Lei de Ohm" << "2ª Lei de Ohm" << "TabSheet45";
     QTest::newRow("Série") << "ButtonXPMACCorel101" << "Resistores em Série" << "Resistores em Série"
@@ -162,6 +163,12 @@ void TestEletrodinamica::solvers_data()
         .row("R", {"440", "220", ""}, "acr", "110")
         .warning("P and u blank: P reads u", {"", "", "110"}, "acac")
         .silent("u, negative product", {"-440", "", "110"}, "acv");
+    SolverRows("Corrente Elétrica", "ButtonXPMACCorel98", "JLAqua13", {"prP", "prF", "prA"})
+        .row("i", {"", "10", "4"}, "prP", "2,5")
+        .row("Q", {"2,5", "", "4"}, "prF", "10")
+        .row("t", {"2,5", "10", ""}, "prA", "4")
+        .warning("i and Q blank: i reads Q", {"", "", "4"}, "prP")
+        .silent("i, t zero", {"", "10", "0"}, "prP");
     secondLawRows("1ª Lei de Ohm", "ButtonXPMACCorel99")
         .row("u", {"", "10", "2"}, "lnFR", "20")
         .row("R", {"20", "", "2"}, "lnM", "10")
