@@ -33,6 +33,15 @@ public:
         return NumberText::toNumber(NumberText::localized(QString::fromUtf8(commaText), m_separator), m_separator);
     }
 
+    // For the pages whose total is always recomputed from whichever fields are filled
+    // (resistors in series and in parallel) rather than from the one blank field.
+    bool isBlank(const char* name) { return m_fields.field(name).isBlank(); }
+    // Writes a result into a field whatever it held.
+    void write(const char* target, Number value)
+    {
+        m_fields.field(target).setText(NumberText::format(value, m_separator));
+    }
+
     template <class Formula>
     void block(const char* target, Formula formula, std::initializer_list<const char*> painted = {})
     {
