@@ -151,7 +151,7 @@ void refraction(QPainter& p)
     tag(p, QPointF(x - 12, surface - 14), QStringLiteral("i"), ink, 9);
     tag(p, QPointF(x + 5, surface + 20), QStringLiteral("r"), ink, 9);
     tag(p, QPointF(70, 14), QStringLiteral("n1 ar"), ink, 8);
-    tag(p, QPointF(66, 60), QStringLiteral("n2 água"), QColor(240, 248, 255), 8);
+    tag(p, QPointF(62, 60), QStringLiteral("n2 água"), QColor(240, 248, 255), 8);
 }
 
 // Total internal reflection: inside a glass block a ray meets the surface beyond the
