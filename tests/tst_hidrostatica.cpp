@@ -1,7 +1,7 @@
 // The hydrostatics and optics areas as a student uses them: every topic's header and page,
 // every solver block in its test order (on the pages the areas own and on those they
 // borrow), the warning for two blanks, the silent failures, the isothermal relation of the
-// hydraulic-press page, and what the topics of the shared pages put back.
+// hydraulic-press page, what the topics of the shared pages put back, and the pictures.
 #include "AreaHarness.h"
 #include "TestSupport.h"
 
@@ -49,6 +49,18 @@ const Looks prensa = {
     {"Label205", "N"}, {"Label204", "m"}, {"Label203", "N"}, {"Label217", "m"},
 };
 
+const Looks ampliacao = {
+    {"Label406", nullptr, 0}, {"Label407", nullptr, 0}, {"Label194", nullptr, 0}, {"Label118", nullptr, 0},
+    {"Label120", "A = i"}, {"Label119", "o"}, {"Label178", "A"}, {"Label180", "i"},
+    {"Label181", "o"}, {"Label193", ""}, {"Label192", "m"}, {"Label191", "m"},
+};
+
+const Looks refracao = {
+    {"Label406", nullptr, 1}, {"Label407", nullptr, 1}, {"Label194", nullptr, 0}, {"Label118", nullptr, 0},
+    {"Label120", "n = c"}, {"Label119", "v"}, {"Label178", "n"}, {"Label180", "c"},
+    {"Label181", "v"}, {"Label193", ""}, {"Label192", "m/s"}, {"Label191", "m/s"},
+};
+
 // Only what the Pressão Hidrostática topic leaves otherwise.
 const Looks empuxo = {
     {"Label141", "E = d . g . v"}, {"Label155", "N"}, {"Label703", nullptr, 0},
@@ -75,6 +87,8 @@ private slots:
     void putsBack();
     void declaredLayoutReadsLikeItsTopic_data();
     void declaredLayoutReadsLikeItsTopic();
+    void illustrationsLoad_data();
+    void illustrationsLoad();
 
 private:
     static const Looks& looksOf(const QString& topic);
@@ -114,6 +128,13 @@ void TestHidrostatica::headers_data()
     topic("ButtonXPMACCorel39", "Pressão Hidrostática", "Pressão Hidrostática", "TabSheet12");
     topic("ButtonXPMACCorel40", "Prensa Hidráulica", "Prensa Hidráulica", "TabSheet17");
     topic("ButtonXPMACCorel41", "Pressão Absoluta", "Pressão Absoluta", "TabSheet18");
+    topic("ButtonXPMACCorel57", "Assoc. Espelhos Planos", "Associação de Espelhos Planos", "TabSheet29");
+    topic("ButtonXPMACCorel58", "Equação de Gauss", "Equação de Gauss", "TabSheet31");
+    topic("ButtonXPMACCorel60", "Ampliação", "Amplição", "TabSheet16");
+    topic("ButtonXPMACCorel61", "Refração Absoluto", "Refração Absolouta", "TabSheet16");
+    topic("ButtonXPMACCorel63", "Lei de Snell-Descartes", "Lei de Snell-Descartes", "TabSheet32");
+    topic("ButtonXPMACCorel65", "Refexão Interna Total", "Refexão Interna Total", "TabSheet33");
+    topic("ButtonXPMACCorel66", "Vergência de uma Lente", "Vergência de uma Lente", "TabSheet34");
 }
 
 void TestHidrostatica::headers()
@@ -196,6 +217,61 @@ void TestHidrostatica::solvers_data()
         .silent("g, d zero", {"150000", "100000", "0", "", "5"}, "paG")
         .silent("h, 0 / 0", {"100000", "100000", "1000", "0", ""}, "paH")
         .silent("p, malformed", {"", "1.5", "1000", "10", "5"}, "paP");
+    SolverRows("Ampliação", "ButtonXPMACCorel60", "JLAqua13", pressure)
+        .row("A", {"", "6", "2"}, "prP", "3")
+        .row("i", {"0,5", "", "4"}, "prF", "2")
+        .row("o", {"-2", "6", ""}, "prA", "-3")
+        .silent("A, o zero", {"", "6", "0"}, "prP");
+    SolverRows("Refração Absoluto", "ButtonXPMACCorel61", "JLAqua13", pressure)
+        .row("n", {"", "3E8", "2E8"}, "prP", "1,5")
+        .row("c", {"1,5", "", "2E8"}, "prF", "300000000")
+        .row("v", {"1,5", "3E8", ""}, "prA", "200000000")
+        .warning("n and c blank", {"", "", "2E8"}, "prP")
+        .silent("v, n zero", {"0", "3E8", ""}, "prA");
+    SolverRows("Assoc. Espelhos Planos", "ButtonXPMACCorel57", "JLAqua25", {"aepN", "aepA"})
+        .row("n", {"", "90"}, "aepN", "3")
+        .row("a", {"5", ""}, "aepA", "60")
+        .row("n, 72º", {"", "72"}, "aepN", "4")
+        .row("n, above 360º", {"", "720"}, "aepN", "-0,5")
+        .warning("both blank", {"", ""}, "aepN")
+        .silent("n, a zero", {"", "0"}, "aepN")
+        .silent("a, n = -1", {"-1", ""}, "aepA")
+        .silent("a, a lone minus", {"-", ""}, "aepA");
+    SolverRows("Equação de Gauss", "ButtonXPMACCorel58", "JLAqua26", {"eg1f", "eg1d1", "eg1d0"})
+        .row("f", {"", "30", "60"}, "eg1f", "20")
+        .row("d1", {"20", "", "60"}, "eg1d1", "30")
+        .row("d0", {"20", "30", ""}, "eg1d0", "60")
+        .row("f, equal distances", {"", "10", "10"}, "eg1f", "5")
+        .row("d1, virtual image", {"20", "", "10"}, "eg1d1", "-20")
+        .warning("f and d1 blank", {"", "", "60"}, "eg1f")
+        .warning("d1 and d0 blank", {"20", "", ""}, "eg1d1")
+        .silent("f, d1 zero", {"", "0", "60"}, "eg1f")
+        .silent("d1, f equal to d0", {"20", "", "20"}, "eg1d1")
+        .silent("d0, f zero", {"0", "30", ""}, "eg1d0");
+    SolverRows("Lei de Snell-Descartes", "ButtonXPMACCorel63", "JLAqua27", {"sdn1", "sdsi", "sdn2", "sdsr"})
+        .row("sen r", {"1", "0,5", "1,5", ""}, "sdsr", "0,333333333333333")
+        .row("n1", {"", "0,75", "1,5", "0,5"}, "sdn1", "1")
+        .row("n2", {"1", "0,75", "", "0,5"}, "sdn2", "1,5")
+        .row("sen i", {"1", "", "1,5", "0,5"}, "sdsi", "0,75")
+        .row("sen r above 1", {"2", "0,9", "1", ""}, "sdsr", "1,8")
+        .warning("n1 and n2 blank: n1 reads n2", {"", "0,5", "", "0,5"}, "sdn1")
+        .warning("sen r and sen i blank", {"1", "", "1,5", ""}, "sdsr")
+        .silent("n1, sen i zero", {"", "0", "1,5", "0,5"}, "sdn1")
+        .silent("n2, sen r zero", {"1", "0,5", "", "0"}, "sdn2")
+        .silent("sen i, n1 zero", {"0", "", "1,5", "0,5"}, "sdsi");
+    SolverRows("Refexão Interna Total", "ButtonXPMACCorel65", "JLAqua28", {"rfsL", "rfn1", "rfn2"})
+        .row("sen L", {"", "1", "2"}, "rfsL", "0,5")
+        .row("n1", {"0,5", "", "1,5"}, "rfn1", "0,75")
+        .row("n2", {"0,5", "1", ""}, "rfn2", "2")
+        .warning("sen L and n1 blank", {"", "", "2"}, "rfsL")
+        .silent("sen L, n2 zero", {"", "1", "0"}, "rfsL")
+        .silent("n2, sen L zero", {"0", "1", ""}, "rfn2")
+        .silent("n1, malformed", {"0,5", "", "1,5,"}, "rfn1");
+    SolverRows("Vergência de uma Lente", "ButtonXPMACCorel66", "JLAqua29", {"vlV", "vlf"})
+        .row("V", {"", "0,5"}, "vlV", "2")
+        .row("f", {"-4", ""}, "vlf", "-0,25")
+        .warning("both blank", {"", ""}, "vlf")
+        .silent("f, V zero", {"0", ""}, "vlf");
 }
 
 // When the isothermal gas topic configured the press page last, the page solves
@@ -246,7 +322,8 @@ void TestHidrostatica::checkLooks(const Looks& looks, QWidget* root)
 const Looks& TestHidrostatica::looksOf(const QString& topic)
 {
     static const std::map<QString, const Looks*> table = {
-        {"ButtonXPMACCorel37", &pressao}, {"ButtonXPMACCorel38", &empuxo}, {"ButtonXPMACCorel40", &prensa}};
+        {"ButtonXPMACCorel37", &pressao},   {"ButtonXPMACCorel38", &empuxo},   {"ButtonXPMACCorel40", &prensa},
+        {"ButtonXPMACCorel60", &ampliacao}, {"ButtonXPMACCorel61", &refracao}};
     return *table.at(topic);
 }
 
@@ -260,6 +337,9 @@ void TestHidrostatica::putsBack_data()
     QTest::newRow("Empuxo after Pressão Hidrostática") << "ButtonXPMACCorel39" << "ButtonXPMACCorel38";
     QTest::newRow("Pressão after another area") << "ButtonXPMACCorel37" << "ButtonXPMACCorel37";
     QTest::newRow("Prensa after another area") << "ButtonXPMACCorel40" << "ButtonXPMACCorel40";
+    QTest::newRow("Ampliação after Refração") << "ButtonXPMACCorel61" << "ButtonXPMACCorel60";
+    QTest::newRow("Refração after Ampliação") << "ButtonXPMACCorel60" << "ButtonXPMACCorel61";
+    QTest::newRow("Pressão after Refração") << "ButtonXPMACCorel61" << "ButtonXPMACCorel37";
 }
 
 void TestHidrostatica::putsBack()
@@ -293,6 +373,25 @@ void TestHidrostatica::declaredLayoutReadsLikeItsTopic()
     QWidget form;
     PageRegistry::find(page)->setup(&form);
     checkLooks(looksOf(topic), &form);
+}
+
+// Every page's illustration is found among the resources and fills its place exactly.
+void TestHidrostatica::illustrationsLoad_data()
+{
+    QTest::addColumn<int>("page");
+    for (int page : {16, 17, 18, 29, 31, 32, 33})
+        QTest::newRow(qPrintable(QStringLiteral("TabSheet%1").arg(page))) << page;
+}
+
+void TestHidrostatica::illustrationsLoad()
+{
+    QFETCH(int, page);
+    QWidget form;
+    PageRegistry::find(QStringLiteral("TabSheet%1").arg(page))->setup(&form);
+    auto* picture = form.findChild<QLabel*>(QStringLiteral("Image%1").arg(page * 1000 + 1));
+    QVERIFY(picture && !picture->pixmap().isNull());
+    QCOMPARE(picture->pixmap().size(), QSize(103, 67));
+    QCOMPARE(picture->geometry(), QRect(388, 8, 103, 67));
 }
 
 VELQUORA_TEST_MAIN(TestHidrostatica)
