@@ -1,5 +1,6 @@
 #include "app/TfrmMain.h"
 
+#include "app/AccessibleNames.h"
 #include "app/Application.h"
 #include "app/EquationPages.h"
 #include "app/Fonts.h"
@@ -142,7 +143,7 @@ void TfrmMain::connectTopics(QWidget* list)
         if (!topic)
             continue;
         connect(button, &QPushButton::clicked, this, [this, topic] {
-            runEventHandler([this, topic] { chooseTopic(*m_pages, *topic); });
+            runEventHandler([this, topic] { choose(*topic); });
         });
     }
 }
@@ -159,9 +160,15 @@ void TfrmMain::showEvent(QShowEvent* e)
 void TfrmMain::FormShow()
 {
     ui->Menu->setCurrentWidget(m_lists->list(ui->TabSheet8));
-    chooseTopic(*m_pages, *Catalogue::topicOfButton(u"ButtonXPMACCorel1"));
+    choose(*Catalogue::topicOfButton(u"ButtonXPMACCorel1"));
     ui->TabSheet8->findChild<QWidget*>(QStringLiteral("ButtonXPMACCorel1"))->setFocus();
     m_pages->resetHints();
+}
+
+void TfrmMain::choose(const Topic& topic)
+{
+    chooseTopic(*m_pages, topic);
+    AccessibleNames::describePage(ui->Equacoes->currentWidget(), QString::fromUtf8(topic.formula));
 }
 
 void TfrmMain::showArea(QWidget* list)

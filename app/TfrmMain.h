@@ -8,6 +8,7 @@ namespace Ui {
 class TfrmMain;
 }
 class EquationPages;
+struct Topic;
 class KeyboardNavigation;
 class TApplicationEvents;
 class TfrmAbout;
@@ -32,6 +33,8 @@ public:
 
     // Event handlers.
     void FormShow();
+    // Chooses a topic as its button does, and names the page's fields for screen readers.
+    void choose(const Topic& topic);
     void showArea(QWidget* list);
     void Sair1Click();
     void Sobre1Click();

@@ -8,8 +8,8 @@ namespace {
 // density, wave-period and electric-power topics borrow TabSheet3, 4 and 7), so a page
 // reads the same whichever topic came before.
 const Topic topicTable[] = {
-    {"ButtonXPMACCorel1", "Movimento Uniforme", "TabSheet2"},
-    {"ButtonXPMACCorel6", "Velocidade Média", "TabSheet3", [](PageEditor& p) {
+    {"ButtonXPMACCorel1", "Movimento Uniforme", "TabSheet2", "S = S₀ + V·t"},
+    {"ButtonXPMACCorel6", "Velocidade Média", "TabSheet3", "Vm = Δs / Δt", [](PageEditor& p) {
         p.show({"Image4", "Image5", "Image6", "Image7"});
         p.caption("Label10", "Vm =   s");
         p.caption("Label54", "t", 130);
@@ -20,7 +20,7 @@ const Topic topicTable[] = {
         p.caption("Label43", "s", 60);
         p.caption("Label44", "t", 60);
     }},
-    {"ButtonXPMACCorel7", "Aceleração Escalar Média", "TabSheet4", [](PageEditor& p) {
+    {"ButtonXPMACCorel7", "Aceleração Escalar Média", "TabSheet4", "a = Δv / Δt", [](PageEditor& p) {
         p.hide({"Label109"});
         p.show({"Image12", "Image9", "Label80"});
         p.caption("Label63", "t", 114);
@@ -34,9 +34,9 @@ const Topic topicTable[] = {
         p.left("Image11", 100);
         p.caption("Label59", "m/s");
     }},
-    {"ButtonXPMACCorel8", "Função Horária da Velocidade (MUV)", "TabSheet5"},
-    {"ButtonXPMACCorel9", "Torricelli", "TabSheet6"},
-    {"ButtonXPMACCorel10", "Velocidade Circular", "TabSheet10", [](PageEditor& p) {
+    {"ButtonXPMACCorel8", "Função Horária da Velocidade (MUV)", "TabSheet5", "V = V₀ + a·t"},
+    {"ButtonXPMACCorel9", "Torricelli", "TabSheet6", "V² = V₀² + 2·a·Δs"},
+    {"ButtonXPMACCorel10", "Velocidade Circular", "TabSheet10", "V = w·R", [](PageEditor& p) {
         p.hide({"Image62", "Label138", "Label128", "Label137"});
         p.caption("Label123", "V = w . R");
         p.caption("Label125", "V");
@@ -46,7 +46,7 @@ const Topic topicTable[] = {
         p.caption("Label134", "rad/s");
         p.caption("Label133", "m");
     }},
-    {"ButtonXPMACCorel28", "Frequência", "TabSheet13", [](PageEditor& p) {
+    {"ButtonXPMACCorel28", "Frequência", "TabSheet13", "ƒ = nº de voltas / Δt", [](PageEditor& p) {
         p.caption("Label158", "ƒ = nº de voltas");
         p.width("Shape16", 117);
         p.left("Image24", 136);
@@ -59,7 +59,7 @@ const Topic topicTable[] = {
         p.caption("Label170", "t");
         p.caption("Label167", "s");
     }},
-    {"ButtonXPMACCorel29", "Período", "TabSheet4", [](PageEditor& p) {
+    {"ButtonXPMACCorel29", "Período", "TabSheet4", "T = Δt / nº de voltas", [](PageEditor& p) {
         p.show({"Label109"});
         p.hide({"Image12", "Image9", "Label80"});
         p.caption("Label63", "nº de voltas", 100);
@@ -74,7 +74,7 @@ const Topic topicTable[] = {
         p.width("Shape7", 117);
         p.left("Image11", 135);
     }},
-    {"ButtonXPMACCorel93", "Frequência para Período", "TabSheet34", [](PageEditor& p) {
+    {"ButtonXPMACCorel93", "Frequência para Período", "TabSheet34", "f = 1 / T", [](PageEditor& p) {
         p.caption("Label438", "f =  1");
         p.caption("Label441", "T");
         p.caption("Label443", "f");
@@ -82,11 +82,11 @@ const Topic topicTable[] = {
         p.caption("Label452", "Hz");
         p.caption("Label451", "s");
     }},
-    {"ButtonXPMACCorel30", "Velocidade Angular", "TabSheet1", [](PageEditor& p) {
+    {"ButtonXPMACCorel30", "Velocidade Angular", "TabSheet1", "w = 2·π·f", [](PageEditor& p) {
         // The clearing of every field emptied the constant too.
         p.constant("Edit3", "3,1416");
     }},
-    {"ButtonXPMACCorel31", "Aceleração Centrípeta", "TabSheet7", [](PageEditor& p) {
+    {"ButtonXPMACCorel31", "Aceleração Centrípeta", "TabSheet7", "ac = v² / R", [](PageEditor& p) {
         p.caption("Label9", "a =  v");
         p.show({"Label106", "Label108", "Label104"});
         p.hide({"Image85"});
@@ -96,8 +96,8 @@ const Topic topicTable[] = {
         p.caption("Label93", "m/s");
         p.caption("Label105", "m");
     }},
-    {"ButtonXPMACCorel95", "Altura Máxima", "TabSheet54"},
-    {"ButtonXPMACCorel94", "Tempo da Altura Máxima (MQL)", "TabSheet53"},
+    {"ButtonXPMACCorel95", "Altura Máxima", "TabSheet54", "h máx = V₀² / (2·g)"},
+    {"ButtonXPMACCorel94", "Tempo da Altura Máxima (MQL)", "TabSheet53", "t = V₀ / g"},
 };
 
 const Solver solverTable[] = {

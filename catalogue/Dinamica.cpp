@@ -20,7 +20,7 @@ void productCaptions(PageEditor& p, const char* formula, const char* v1, const c
 // Each topic puts back what another topic of its page moved, showed or hid, so a page
 // reads the same whichever topic came before.
 const Topic topicTable[] = {
-    {"ButtonXPMACCorel11", "2ª Lei de Newton", "TabSheet10", [](PageEditor& p) {
+    {"ButtonXPMACCorel11", "2ª Lei de Newton", "TabSheet10", "F = m·a", [](PageEditor& p) {
         p.hide({"Image62"});
         p.show({"Label137", "Label138", "Label128"});
         p.caption("Label123", "F = m . a");
@@ -31,44 +31,44 @@ const Topic topicTable[] = {
         p.caption("Label134", "kg");
         p.caption("Label133", "m/s");
     }},
-    {"ButtonXPMACCorel12", "Força Peso", "TabSheet11", [](PageEditor& p) {
+    {"ButtonXPMACCorel12", "Força Peso", "TabSheet11", "P = m·g", [](PageEditor& p) {
         p.hide({"Image28", "Image18", "lxy"});
         p.left("tv3", 44);
         p.show({"Label151"});
         productCaptions(p, "P = m.g", "P", "m", "g", "N", "kg", "m/s");
     }},
-    {"ButtonXPMACCorel13", "Torque", "TabSheet11", [](PageEditor& p) {
+    {"ButtonXPMACCorel13", "Torque", "TabSheet11", "M = F·d", [](PageEditor& p) {
         p.hide({"Image28", "Image18", "lxy", "Label151"});
         p.left("tv3", 44);
         productCaptions(p, "M = F.d", "M", "F", "d", "N/m", "N", "m");
     }},
-    {"ButtonXPMACCorel14", "Força de Atrito", "TabSheet11", [](PageEditor& p) {
+    {"ButtonXPMACCorel14", "Força de Atrito", "TabSheet11", "ƒ = µ·N", [](PageEditor& p) {
         p.hide({"Image28", "Image18", "lxy", "Label151"});
         p.left("tv3", 44);
         productCaptions(p, "ƒ = µ.N", "ƒ", "µ", "N", "N", "", "N");
     }},
-    {"ButtonXPMACCorel15", "Plano Inclinado y", "TabSheet11", [](PageEditor& p) {
+    {"ButtonXPMACCorel15", "Plano Inclinado y", "TabSheet11", "Py = P·cos a", [](PageEditor& p) {
         p.hide({"Image28", "Image18", "Label151"});
         p.left("tv3", 44);
         p.caption("lxy", "y");
         p.show({"lxy"});
         productCaptions(p, "P = P.cos a", "Py", "P", "cos a", "N", "N", "");
     }},
-    {"ButtonXPMACCorel16", "Plano Inclinado x", "TabSheet11", [](PageEditor& p) {
+    {"ButtonXPMACCorel16", "Plano Inclinado x", "TabSheet11", "Px = P·sen a", [](PageEditor& p) {
         p.hide({"Image28", "Image18", "Label151"});
         p.left("tv3", 44);
         p.caption("lxy", "x");
         p.show({"lxy"});
         productCaptions(p, "P = P.sen a", "Px", "P", "sen a", "N", "N", "");
     }},
-    {"ButtonXPMACCorel23", "Trabalho", "TabSheet11", [](PageEditor& p) {
+    {"ButtonXPMACCorel23", "Trabalho", "TabSheet11", "T = F·d", [](PageEditor& p) {
         p.hide({"Image28", "Image18", "Label151"});
         p.left("tv3", 44);
         p.caption("lxy", "x");
         p.hide({"lxy"});
         productCaptions(p, "T = F.d", "T", "F", "d", "J", "N", "m");
     }},
-    {"ButtonXPMACCorel24", "Trabalho Inclinado", "TabSheet12", [](PageEditor& p) {
+    {"ButtonXPMACCorel24", "Trabalho Inclinado", "TabSheet12", "T = F·d·cos a", [](PageEditor& p) {
         p.hide({"Label698", "Label699", "Label703", "Label110", "Label111"});
         p.left("Label110", 212);
         p.caption("Label141", "T = F.d.cos a");
@@ -81,7 +81,7 @@ const Topic topicTable[] = {
         p.caption("Label153", "m");
         p.caption("Label111", "m");
     }},
-    {"ButtonXPMACCorel25", "Potência I", "TabSheet13", [](PageEditor& p) {
+    {"ButtonXPMACCorel25", "Potência I", "TabSheet13", "P = T / Δt", [](PageEditor& p) {
         p.width("Shape16", 33);
         p.left("Image24", 100);
         p.left("Label159", 116);
@@ -94,12 +94,12 @@ const Topic topicTable[] = {
         p.caption("Label170", "t");
         p.caption("Label167", "s");
     }},
-    {"ButtonXPMACCorel26", "Potência II", "TabSheet11", [](PageEditor& p) {
+    {"ButtonXPMACCorel26", "Potência II", "TabSheet11", "P = F·v", [](PageEditor& p) {
         p.hide({"Image28", "Image18", "lxy", "Label151"});
         p.left("tv3", 44);
         productCaptions(p, "P = F.v", "P", "F", "v", "watts", "N", "m/s");
     }},
-    {"ButtonXPMACCorel27", "Energia Cinética", "TabSheet14", [](PageEditor& p) {
+    {"ButtonXPMACCorel27", "Energia Cinética", "TabSheet14", "Ec = m·v² / 2", [](PageEditor& p) {
         p.hide({"ePE2", "ePE"});
         p.caption("Label172", "Ec = m.v");
         p.caption("Label176", "Ec");
@@ -108,7 +108,7 @@ const Topic topicTable[] = {
         p.caption("Label187", "kg");
         p.caption("Label186", "m/s");
     }},
-    {"ButtonXPMACCorel2", "Energia Potencial Elástica", "TabSheet14", [](PageEditor& p) {
+    {"ButtonXPMACCorel2", "Energia Potencial Elástica", "TabSheet14", "Epe = k·x² / 2", [](PageEditor& p) {
         p.show({"ePE2", "ePE"});
         p.caption("Label172", "E  =  k.x");
         p.caption("Label176", "E");
@@ -117,7 +117,7 @@ const Topic topicTable[] = {
         p.caption("Label187", "N/m");
         p.caption("Label186", "m");
     }},
-    {"ButtonXPMACCorel32", "Energia Potencial Gravitacional", "TabSheet12", [](PageEditor& p) {
+    {"ButtonXPMACCorel32", "Energia Potencial Gravitacional", "TabSheet12", "Epg = m·g·h", [](PageEditor& p) {
         p.hide({"Label698", "Label699", "Label703"});
         p.show({"Label110", "Label111"});
         p.left("Label110", 228);
@@ -131,17 +131,17 @@ const Topic topicTable[] = {
         p.caption("Label153", "m/s");
         p.caption("Label111", "m");
     }},
-    {"ButtonXPMACCorel33", "Lei de Hooke", "TabSheet11", [](PageEditor& p) {
+    {"ButtonXPMACCorel33", "Lei de Hooke", "TabSheet11", "F = k·x", [](PageEditor& p) {
         p.hide({"Image28", "Image18", "lxy", "Label151"});
         p.left("tv3", 44);
         productCaptions(p, "F = k.x", "F", "k", "x", "N", "N/m", "m");
     }},
-    {"ButtonXPMACCorel34", "Quantidade de Movimento", "TabSheet11", [](PageEditor& p) {
+    {"ButtonXPMACCorel34", "Quantidade de Movimento", "TabSheet11", "Q = m·v", [](PageEditor& p) {
         p.hide({"Image28", "Image18", "lxy", "Label151"});
         p.left("tv3", 44);
         productCaptions(p, "Q = m.v", "Q", "m", "v", "kg.m/s", "kg", "m/s");
     }},
-    {"ButtonXPMACCorel35", "Impulso de uma Força", "TabSheet11", [](PageEditor& p) {
+    {"ButtonXPMACCorel35", "Impulso de uma Força", "TabSheet11", "I = F·Δt", [](PageEditor& p) {
         // The blanks of "I = F.   t" and "  t" leave room for the two delta pictures: I = F.Δt.
         p.show({"Image18", "Image28"});
         p.hide({"lxy", "Label151"});

@@ -23,7 +23,7 @@ void secondLaw(PageEditor& p, const char* formula, const char* s1, const char* s
 // The borrowed pages (pressure, second law, centripetal acceleration) are relabelled in
 // full by every topic that shows them, so they read the same whichever topic came before.
 const Topic topicTable[] = {
-    {"ButtonXPMACCorel98", "Corrente Elétrica", "TabSheet16", [](PageEditor& p) {
+    {"ButtonXPMACCorel98", "Corrente Elétrica", "TabSheet16", "i = Q / t", [](PageEditor& p) {
         p.hide({"Label406", "Label407"});
         p.caption("Label120", "i = Q");
         p.caption("Label119", "t");
@@ -35,28 +35,28 @@ const Topic topicTable[] = {
         p.caption("Label191", "s");
         p.hide({"Label194", "Label118"});
     }},
-    {"ButtonXPMACCorel99", "1ª Lei de Ohm", "TabSheet10", [](PageEditor& p) {
+    {"ButtonXPMACCorel99", "1ª Lei de Ohm", "TabSheet10", "u = R·i", [](PageEditor& p) {
         p.hide({"Label137"});
         // The ohm picture stands where the unit text of R would be.
         secondLaw(p, "u = R . i", "u", "R", "i", "V", " ", "A");
         p.show({"Image62"});
     }},
-    {"ButtonXPMACCorel100", "2ª Lei de Ohm", "TabSheet45"},
-    {"ButtonXPMACCorel101", "Resistores em Série", "TabSheet46"},
-    {"ButtonXPMACCorel102", "Resistores Paralelos", "TabSheet47"},
-    {"ButtonXPMACCorel103", "Resistores Iguais", "TabSheet48"},
-    {"ButtonXPMACCorel104", "Resistores Diferentes", "TabSheet49"},
-    {"ButtonXPMACCorel105", "Resistores Reais 1", "TabSheet50"},
-    {"ButtonXPMACCorel106", "Resistores Reais 2", "TabSheet51"},
-    {"ButtonXPMACCorel107", "Consumo de Energia Elétrica", "TabSheet10", [](PageEditor& p) {
+    {"ButtonXPMACCorel100", "2ª Lei de Ohm", "TabSheet45", "R = p·L / A"},
+    {"ButtonXPMACCorel101", "Resistores em Série", "TabSheet46", "R total = ΣR"},
+    {"ButtonXPMACCorel102", "Resistores Paralelos", "TabSheet47", "1 / R total = 1 / R₁ + 1 / R₂ + …"},
+    {"ButtonXPMACCorel103", "Resistores Iguais", "TabSheet48", "R total = R de um deles / nº"},
+    {"ButtonXPMACCorel104", "Resistores Diferentes", "TabSheet49", "R total = R₁·R₂ / (R₁ + R₂)"},
+    {"ButtonXPMACCorel105", "Resistores Reais 1", "TabSheet50", "u AB = E − r·i"},
+    {"ButtonXPMACCorel106", "Resistores Reais 2", "TabSheet51", "i = ΣE / (ΣR + r)"},
+    {"ButtonXPMACCorel107", "Consumo de Energia Elétrica", "TabSheet10", "E = P·t", [](PageEditor& p) {
         p.hide({"Image62", "Label137"});
         secondLaw(p, "E = P . t", "E", "P", "t", "J", "W", "s");
     }},
-    {"ButtonXPMACCorel108", "Potência Elétrica 1", "TabSheet10", [](PageEditor& p) {
+    {"ButtonXPMACCorel108", "Potência Elétrica 1", "TabSheet10", "P = i·u", [](PageEditor& p) {
         p.hide({"Image62", "Label137"});
         secondLaw(p, "P = i . u", "P", "i", "u", "W", "A", "v");
     }},
-    {"ButtonXPMACCorel109", "Potência Elétrica 2", "TabSheet7", [](PageEditor& p) {
+    {"ButtonXPMACCorel109", "Potência Elétrica 2", "TabSheet7", "P = u² / R", [](PageEditor& p) {
         // The page's own exponent 2 and denominator R stay: P = u² / R.
         p.caption("Label9", "P =  u");
         p.hide({"Label106", "Label108", "Label104"});
@@ -67,7 +67,7 @@ const Topic topicTable[] = {
         p.caption("Label93", "V");
         p.caption("Label105", "");
     }},
-    {"ButtonXPMACCorel110", "Potência Elétrica 3", "TabSheet52"},
+    {"ButtonXPMACCorel110", "Potência Elétrica 3", "TabSheet52", "P = R·i²"},
 };
 
 const Solver solverTable[] = {

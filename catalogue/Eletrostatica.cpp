@@ -19,33 +19,33 @@ void uniformRows(PageEditor& p, const char* s1, const char* s2, const char* s3, 
 // The constant fields were emptied with every other field; each topic writes its own back.
 // The three uniform-field topics set every symbol, unit and subscript they share.
 const Topic topicTable[] = {
-    {"ButtonXPMACCorel79", "Carga Elétrica de um Corpo", "TabSheet36", [](PageEditor& p) {
+    {"ButtonXPMACCorel79", "Carga Elétrica de um Corpo", "TabSheet36", "Q = n·e", [](PageEditor& p) {
         p.constant("cecE", "1,6x10E-19");
     }},
-    {"ButtonXPMACCorel80", "Lei de Coulomb", "TabSheet37", [](PageEditor& p) {
+    {"ButtonXPMACCorel80", "Lei de Coulomb", "TabSheet37", "F = k·Q·q / d²", [](PageEditor& p) {
         p.constant("lcK", "9000000000");
     }},
-    {"ButtonXPMACCorel81", "Vetor Campo Elétrico", "TabSheet38", [](PageEditor& p) {
+    {"ButtonXPMACCorel81", "Vetor Campo Elétrico", "TabSheet38", "E = k·Q / d²", [](PageEditor& p) {
         p.constant("vcK", "9000000000");
     }},
-    {"ButtonXPMACCorel82", "Energia Potencial Elétrica", "TabSheet39", [](PageEditor& p) {
+    {"ButtonXPMACCorel82", "Energia Potencial Elétrica", "TabSheet39", "Epe = k·Q·q / d", [](PageEditor& p) {
         p.constant("epeK", "9000000000");
     }},
-    {"ButtonXPMACCorel83", "Potencial Elétrico de um Ponto", "TabSheet26", [](PageEditor& p) {
+    {"ButtonXPMACCorel83", "Potencial Elétrico de um Ponto", "TabSheet26", "uA = k·Q / d", [](PageEditor& p) {
         p.constant("pepK", "9000000000");
     }},
-    {"ButtonXPMACCorel84", "Campo Elétrico Uniforme 1", "TabSheet40", [](PageEditor& p) {
+    {"ButtonXPMACCorel84", "Campo Elétrico Uniforme 1", "TabSheet40", "F = E·q", [](PageEditor& p) {
         p.hide({"ab1", "ab2"});
         p.caption("Label535", "F = E . q");
         uniformRows(p, "F", "E", "q", "N", "N/C", "C");
     }},
-    {"ButtonXPMACCorel85", "Campo Elétrico Uniforme 2", "TabSheet40", [](PageEditor& p) {
+    {"ButtonXPMACCorel85", "Campo Elétrico Uniforme 2", "TabSheet40", "u AB = e·d", [](PageEditor& p) {
         p.show({"ab1"});
         p.hide({"ab2"});
         p.caption("Label535", "u = e . d");
         uniformRows(p, "u", "e", "d", "V", "V/m", "m");
     }},
-    {"ButtonXPMACCorel86", "Campo Elétrico Uniforme 3", "TabSheet40", [](PageEditor& p) {
+    {"ButtonXPMACCorel86", "Campo Elétrico Uniforme 3", "TabSheet40", "T AB = q·u AB", [](PageEditor& p) {
         p.show({"ab1", "ab2"});
         p.caption("Label535", "T = q . u");
         uniformRows(p, "T", "q", "u", "J", "C", "V");

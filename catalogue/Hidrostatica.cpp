@@ -10,7 +10,7 @@ namespace {
 // (mean velocity, triple product, pressure, hydraulic press), so a page reads the same
 // whichever topic came before.
 const Topic topicTable[] = {
-    {"ButtonXPMACCorel36", "Massa Específica (Densidade)", "TabSheet3", [](PageEditor& p) {
+    {"ButtonXPMACCorel36", "Massa Específica (Densidade)", "TabSheet3", "d = m / v", [](PageEditor& p) {
         p.hide({"Image4", "Image5", "Image6", "Image7"});
         p.caption("Label10", "d  =   m");
         p.caption("Label54", "v", 124);
@@ -21,7 +21,7 @@ const Topic topicTable[] = {
         p.caption("Label43", "m", 45);
         p.caption("Label44", "v", 45);
     }},
-    {"ButtonXPMACCorel37", "Pressão (Pascal)", "TabSheet16", [](PageEditor& p) {
+    {"ButtonXPMACCorel37", "Pressão (Pascal)", "TabSheet16", "P = F / A", [](PageEditor& p) {
         p.hide({"Label406", "Label407"});
         p.show({"Label194", "Label118"});
         p.caption("Label120", "P = F");
@@ -33,7 +33,7 @@ const Topic topicTable[] = {
         p.caption("Label192", "N");
         p.caption("Label191", "m");
     }},
-    {"ButtonXPMACCorel38", "Empuxo (Arquimedes)", "TabSheet12", [](PageEditor& p) {
+    {"ButtonXPMACCorel38", "Empuxo (Arquimedes)", "TabSheet12", "E = d·g·v", [](PageEditor& p) {
         p.show({"Label698", "Label699", "Label110"});
         p.left("Label110", 228);
         p.show({"Label111"});
@@ -48,7 +48,7 @@ const Topic topicTable[] = {
         p.caption("Label153", "m/s");
         p.caption("Label111", "m");
     }},
-    {"ButtonXPMACCorel39", "Pressão Hidrostática", "TabSheet12", [](PageEditor& p) {
+    {"ButtonXPMACCorel39", "Pressão Hidrostática", "TabSheet12", "P = d·g·h", [](PageEditor& p) {
         p.show({"Label698", "Label703", "Label110"});
         p.left("Label110", 228);
         p.show({"Label111"});
@@ -63,7 +63,7 @@ const Topic topicTable[] = {
         p.caption("Label153", "m/s");
         p.caption("Label111", "m");
     }},
-    {"ButtonXPMACCorel40", "Prensa Hidráulica", "TabSheet17", [](PageEditor& p) {
+    {"ButtonXPMACCorel40", "Prensa Hidráulica", "TabSheet17", "F₁ / A₁ = F₂ / A₂", [](PageEditor& p) {
         p.show({"Label206", "Label207"});
         p.caption("Label175", "F");
         p.caption("Label195", "A");
@@ -80,7 +80,7 @@ const Topic topicTable[] = {
         p.caption("Label203", "N");
         p.caption("Label217", "m");
     }},
-    {"ButtonXPMACCorel41", "Pressão Absoluta", "TabSheet18"},
+    {"ButtonXPMACCorel41", "Pressão Absoluta", "TabSheet18", "p = p atm + d·g·h"},
 };
 
 const Solver solverTable[] = {

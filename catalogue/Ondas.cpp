@@ -25,7 +25,7 @@ void productOfTwo(PageEditor& p, const char* formula, const char* s1, const char
 // time symbol included, which the heat-capacity topic turns into "T"), so a page reads
 // the same whichever topic came before.
 const Topic topicTable[] = {
-    {"ButtonXPMACCorel71", "Frequência (Ondulatória)", "TabSheet13", [](PageEditor& p) {
+    {"ButtonXPMACCorel71", "Frequência (Ondulatória)", "TabSheet13", "ƒ = nº de ondas / Δt", [](PageEditor& p) {
         p.caption("Label158", "ƒ = nº de ondas");
         p.width("Shape16", 117);
         p.left("Image24", 136);
@@ -38,7 +38,7 @@ const Topic topicTable[] = {
         p.caption("Label170", "t");
         p.caption("Label167", "s");
     }},
-    {"ButtonXPMACCorel72", "Período (Ondulatório)", "TabSheet4", [](PageEditor& p) {
+    {"ButtonXPMACCorel72", "Período (Ondulatório)", "TabSheet4", "T = Δt / nº de ondas", [](PageEditor& p) {
         // The note under the rows is shown as the page comes to the front.
         p.show({"Label109"});
         p.hide({"Image12"});
@@ -56,7 +56,7 @@ const Topic topicTable[] = {
         p.width("Shape7", 117);
         p.left("Image11", 135);
     }},
-    {"ButtonXPMACCorel73", "Frequência para Período", "TabSheet34", [](PageEditor& p) {
+    {"ButtonXPMACCorel73", "Frequência para Período", "TabSheet34", "f = 1 / T", [](PageEditor& p) {
         p.caption("Label438", "f =  1");
         p.caption("Label441", "T");
         p.caption("Label443", "f");
@@ -64,14 +64,14 @@ const Topic topicTable[] = {
         p.caption("Label452", "Hz");
         p.caption("Label451", "s");
     }},
-    {"ButtonXPMACCorel74", "Velocidade Ondulatória", "TabSheet10", [](PageEditor& p) {
+    {"ButtonXPMACCorel74", "Velocidade Ondulatória", "TabSheet10", "V = x·ƒ", [](PageEditor& p) {
         productOfTwo(p, "V = x . ƒ", "V", "x", "ƒ", "m/s", "m", "Hz");
     }},
-    {"ButtonXPMACCorel75", "Distância", "TabSheet10", [](PageEditor& p) {
+    {"ButtonXPMACCorel75", "Distância", "TabSheet10", "x = v·T", [](PageEditor& p) {
         productOfTwo(p, "x = v . T", "x", "v", "T", "m", "m/s", "s");
     }},
-    {"ButtonXPMACCorel76", "Equação de Taylor (Cordas)", "TabSheet43"},
-    {"ButtonXPMACCorel77", "Densidade Acústica", "TabSheet16", [](PageEditor& p) {
+    {"ButtonXPMACCorel76", "Equação de Taylor (Cordas)", "TabSheet43", "v = √(F / p)"},
+    {"ButtonXPMACCorel77", "Densidade Acústica", "TabSheet16", "p = m / L", [](PageEditor& p) {
         p.hide({"Label406", "Label407"});
         p.caption("Label120", "p = m");
         p.caption("Label119", "L");
@@ -83,7 +83,7 @@ const Topic topicTable[] = {
         p.caption("Label191", "m");
         p.hide({"Label194", "Label118"});
     }},
-    {"ButtonXPMACCorel78", "Frequência Corda Vibrante", "TabSheet42"},
+    {"ButtonXPMACCorel78", "Frequência Corda Vibrante", "TabSheet42", "ƒ = n·v / (2·L)"},
 };
 
 const Solver solverTable[] = {

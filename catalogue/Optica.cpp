@@ -4,21 +4,13 @@ namespace Optica {
 
 namespace {
 
-// The refraction topic empties every field once more after relabelling the page, as
-// its row asks; the fields are already empty then, so nothing else changes.
-void clearFieldsAgain(PageEditor& p)
-{
-    if (auto* window = dynamic_cast<EquationWindow*>(&p))
-        window->clearFields();
-}
-
 // Each topic of a shared page puts back what another topic changed there: the pressure
 // page's topics set every label the other areas relabel, and the vergence topic restores
 // what the frequency-to-period topics change.
 const Topic topicTable[] = {
-    {"ButtonXPMACCorel57", "Associação de Espelhos Planos", "TabSheet29"},
-    {"ButtonXPMACCorel58", "Equação de Gauss", "TabSheet31"},
-    {"ButtonXPMACCorel60", "Amplição", "TabSheet16", [](PageEditor& p) {
+    {"ButtonXPMACCorel57", "Associação de Espelhos Planos", "TabSheet29", "n = 360º / a − 1"},
+    {"ButtonXPMACCorel58", "Equação de Gauss", "TabSheet31", "1/f = 1/d₁ + 1/d₀"},
+    {"ButtonXPMACCorel60", "Amplição", "TabSheet16", "A = i / o", [](PageEditor& p) {
         p.hide({"Label406", "Label407"});
         p.caption("Label120", "A = i");
         p.caption("Label119", "o");
@@ -30,7 +22,7 @@ const Topic topicTable[] = {
         p.caption("Label191", "m");
         p.hide({"Label194", "Label118"});
     }},
-    {"ButtonXPMACCorel61", "Refração Absolouta", "TabSheet16", [](PageEditor& p) {
+    {"ButtonXPMACCorel61", "Refração Absolouta", "TabSheet16", "n meio = c / v meio", [](PageEditor& p) {
         p.show({"Label406", "Label407"});
         p.caption("Label120", "n = c");
         p.caption("Label119", "v");
@@ -41,11 +33,12 @@ const Topic topicTable[] = {
         p.caption("Label192", "m/s");
         p.caption("Label191", "m/s");
         p.hide({"Label194", "Label118"});
-        clearFieldsAgain(p);
+        // As its row asks; the fields are already empty then, so nothing else changes.
+        p.clearFields();
     }},
-    {"ButtonXPMACCorel63", "Lei de Snell-Descartes", "TabSheet32"},
-    {"ButtonXPMACCorel65", "Refexão Interna Total", "TabSheet33"},
-    {"ButtonXPMACCorel66", "Vergência de uma Lente", "TabSheet34", [](PageEditor& p) {
+    {"ButtonXPMACCorel63", "Lei de Snell-Descartes", "TabSheet32", "n₁·sen i = n₂·sen r"},
+    {"ButtonXPMACCorel65", "Refexão Interna Total", "TabSheet33", "sen L = n₁ / n₂"},
+    {"ButtonXPMACCorel66", "Vergência de uma Lente", "TabSheet34", "V = 1 / f", [](PageEditor& p) {
         p.caption("Label438", "V =  1");
         p.caption("Label441", "f");
         p.caption("Label443", "V");

@@ -79,10 +79,10 @@ void gasOverTemperature(PageEditor& p, const char* numerator)
 // sensible heat share TabSheet23; Dinâmica's and other areas' topics relabel TabSheet10
 // and TabSheet13), so a page reads the same whichever topic came before.
 const Topic topicTable[] = {
-    {"ButtonXPMACCorel42", "Escalas de ºC para ºF", "TabSheet20"},
-    {"ButtonXPMACCorel43", "Escalas de ºC para K", "TabSheet21"},
-    {"ButtonXPMACCorel44", "Escalas de ºF para K", "TabSheet22"},
-    {"ButtonXPMACCorel45", "Calor Sensível", "TabSheet23", [](PageEditor& p) {
+    {"ButtonXPMACCorel42", "Escalas de ºC para ºF", "TabSheet20", "C / 5 = (F − 32) / 9"},
+    {"ButtonXPMACCorel43", "Escalas de ºC para K", "TabSheet21", "C / 5 = (K − 273) / 5"},
+    {"ButtonXPMACCorel44", "Escalas de ºF para K", "TabSheet22", "(K − 273) / 5 = (F − 32) / 9"},
+    {"ButtonXPMACCorel45", "Calor Sensível", "TabSheet23", "Q = m·c·Δt", [](PageEditor& p) {
         p.hide({"Image40", "Image42", "Label318", "Label321", "Label322"});
         p.caption("Label287", "Q = m . c .  t");
         p.left("Label289", 45);
@@ -94,21 +94,21 @@ const Topic topicTable[] = {
         p.caption("Label298", "cal/g.ºC");
         p.hide({"Label319", "Label320"});
     }},
-    {"ButtonXPMACCorel46", "Calor Específico", "TabSheet24"},
-    {"ButtonXPMACCorel47", "Calor Latente", "TabSheet10", [](PageEditor& p) {
+    {"ButtonXPMACCorel46", "Calor Específico", "TabSheet24", "c = Q / (m·Δt)"},
+    {"ButtonXPMACCorel47", "Calor Latente", "TabSheet10", "Q = m·L", [](PageEditor& p) {
         secondLawProduct(p, "Q = m . L", "Q", "m", "L", "cal", "g", "cal/g");
     }},
-    {"ButtonXPMACCorel48", "Dilatação Linear", "TabSheet23", [](PageEditor& p) {
+    {"ButtonXPMACCorel48", "Dilatação Linear", "TabSheet23", "ΔL = a·L₀·Δt", [](PageEditor& p) {
         expansion(p, nullptr, "L = a . Lo .  t", "L", "a", "Lo");
     }},
-    {"ButtonXPMACCorel49", "Dilatação Superficial", "TabSheet23", [](PageEditor& p) {
+    {"ButtonXPMACCorel49", "Dilatação Superficial", "TabSheet23", "ΔS = B·S₀·Δt", [](PageEditor& p) {
         expansion(p, "2", "S = B . So.  t", "S", "B", "So");
     }},
-    {"ButtonXPMACCorel50", "Dilatação Volumétrica", "TabSheet23", [](PageEditor& p) {
+    {"ButtonXPMACCorel50", "Dilatação Volumétrica", "TabSheet23", "ΔV = y·V₀·Δt", [](PageEditor& p) {
         expansion(p, "3", "V =  y. Vo.   t", "V", "y", "Vo");
     }},
-    {"ButtonXPMACCorel51", "Equação de Clayperon", "TabSheet25"},
-    {"ButtonXPMACCorel52", "Transformação Isotérmica", "TabSheet17", [](PageEditor& p) {
+    {"ButtonXPMACCorel51", "Equação de Clayperon", "TabSheet25", "P·v = n·r·t"},
+    {"ButtonXPMACCorel52", "Transformação Isotérmica", "TabSheet17", "V₁ / V₂ = P₂ / P₁", [](PageEditor& p) {
         p.hide({"Label206", "Label207"});
         p.caption("Label175", "V");
         p.caption("Label195", "V");
@@ -121,20 +121,20 @@ const Topic topicTable[] = {
         // than the press's proportion.
         p.mode(PageModes::isothermal);
     }},
-    {"ButtonXPMACCorel53", "Transformação Isobárica", "TabSheet17", [](PageEditor& p) {
+    {"ButtonXPMACCorel53", "Transformação Isobárica", "TabSheet17", "V₁ / T₁ = V₂ / T₂", [](PageEditor& p) {
         gasOverTemperature(p, "V");
         gasRows(p, "V", "T", "V", "T", "L", "K", "L", "K");
     }},
-    {"ButtonXPMACCorel54", "Transformação Isovolumétrica", "TabSheet17", [](PageEditor& p) {
+    {"ButtonXPMACCorel54", "Transformação Isovolumétrica", "TabSheet17", "P₁ / T₁ = P₂ / T₂", [](PageEditor& p) {
         gasOverTemperature(p, "P");
         gasRows(p, "P", "T", "p", "T", "atm", "K", "atm", "K");
     }},
-    {"ButtonXPMACCorel55", "1ª Lei da Termodinâmica", "TabSheet27"},
-    {"ButtonXPMACCorel56", "Energia Cinética Média das Moléculas", "TabSheet28", [](PageEditor& p) {
+    {"ButtonXPMACCorel55", "1ª Lei da Termodinâmica", "TabSheet27", "Q = T + ΔU"},
+    {"ButtonXPMACCorel56", "Energia Cinética Média das Moléculas", "TabSheet28", "Ecm = 3·k·T / 2", [](PageEditor& p) {
         // The clearing of every field emptied the constant too.
         p.constant("ecmK", "1,38*10E-23");
     }},
-    {"ButtonXPMACCorel96", "Capacidade Térmica 1", "TabSheet13", [](PageEditor& p) {
+    {"ButtonXPMACCorel96", "Capacidade Térmica 1", "TabSheet13", "C = Q / ΔT", [](PageEditor& p) {
         p.width("Shape16", 33);
         p.left("Image24", 100);
         p.left("Label159", 116);
@@ -147,7 +147,7 @@ const Topic topicTable[] = {
         p.caption("Label170", "T");
         p.caption("Label167", "ºC");
     }},
-    {"ButtonXPMACCorel97", "Capacidade Térmica 2", "TabSheet10", [](PageEditor& p) {
+    {"ButtonXPMACCorel97", "Capacidade Térmica 2", "TabSheet10", "C = m·c", [](PageEditor& p) {
         secondLawProduct(p, "C = m . c", "C", "m", "c", "cal/ºC", "g", "cal/gºC");
     }},
 };

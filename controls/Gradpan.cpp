@@ -170,6 +170,8 @@ void TGradPan::setCaption(const QString& text)
     if (m_caption == text)
         return;
     m_caption = text;
+    // A screen reader names the panel by what it shows.
+    setAccessibleName(text);
     update();
 }
 

@@ -1,5 +1,6 @@
 #include "controls/JLAqua.h"
 
+#include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QImage>
@@ -83,9 +84,55 @@ bool insideEllipse(double px, double py, double cx, double cy, double rx, double
 
 }
 
+namespace {
+
+// To a screen reader the button is a push button named by its caption, described by
+// its hint, that can be pressed.
+class AccessibleJLAqua : public QAccessibleWidget
+{
+public:
+    explicit AccessibleJLAqua(TJLAqua* button)
+        : QAccessibleWidget(button, QAccessible::Button)
+    {
+        addControllingSignal(QStringLiteral("clicked()"));
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return button()->caption();
+        return QAccessibleWidget::text(t);
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction())
+            button()->click();
+    }
+
+private:
+    TJLAqua* button() const { return static_cast<TJLAqua*>(widget()); }
+};
+
+QAccessibleInterface* accessibleJLAqua(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("TJLAqua"))
+        return new AccessibleJLAqua(static_cast<TJLAqua*>(object));
+    return nullptr;
+}
+
+}
+
 TJLAqua::TJLAqua(QWidget* parent)
     : QWidget(parent)
 {
+    static const bool accessible = [] {
+        QAccessible::installFactory(accessibleJLAqua);
+        return true;
+    }();
+    Q_UNUSED(accessible);
     // Every paint covers the whole rectangle, the rounded corners in the colour read
     // under the top-left corner, so nothing is pre-filled. Still the button is not
     // opaque to Qt: what it shows depends on the page under it (see setState).

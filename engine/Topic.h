@@ -21,6 +21,8 @@ public:
     // How the shown page's solver computes, where one page serves two relations (the
     // hydraulic press and the isothermal gas). Choosing a topic resets it to the default.
     virtual void setPageMode(const char* mode) = 0;
+    // Empties every field of the window (the refraction topic does it once more).
+    virtual void clearFields() = 0;
 
     // The forms a topic's row of changes is written in.
     void caption(const char* name, const char* text) { setCaption(name, QString::fromUtf8(text)); }
@@ -49,19 +51,19 @@ public:
 class EquationWindow : public FieldLookup, public PageEditor
 {
 public:
-    virtual void clearFields() = 0;
     virtual void setHeader(const QString& text) = 0;
     virtual void showPage(const char* page) = 0;
     virtual QChar decimalSeparator() const = 0;
 };
 
-// One topic of an area list: its button, the header it writes, its page and what it
-// changes there.
+// One topic of an area list: its button, the header it writes, its page, its formula
+// in plain text (what a screen reader says for the page) and what it changes there.
 struct Topic
 {
     const char* button;
     const char* header;
     const char* page;
+    const char* formula;
     void (*changes)(PageEditor&) = nullptr;
 };
 

@@ -74,6 +74,7 @@ public:
     void setVisible(const char* name, bool) override { record(name, Kind::Component); }
     void setConstantText(const char* name, const QString&) override { record(name, Kind::ConstantField); }
     void setPageMode(const char*) override { }
+    void clearFields() override { }
 
     Touches touched;
 
