@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QStackedWidget>
 #include <algorithm>
+#include <cstring>
 #include <stdexcept>
 
 const QString EquationPages::calcularHint = QStringLiteral("Clique para Calcular");
@@ -53,6 +54,7 @@ QWidget* EquationPages::build(const QString& name)
     page->setFont(QFont());
     m_equacoes->addWidget(page);
     m_pages.insert(name, page);
+    useSharpIllustration(page);
 
     const auto children = page->findChildren<QWidget*>();
     std::vector<TEdit*> pageFields;
@@ -91,6 +93,21 @@ QWidget* EquationPages::build(const QString& name)
         connectKeyboard(pageFields, pageButton);
     emit pageBuilt(page);
     return page;
+}
+
+// On a screen with more than one device pixel per pixel the page's illustration is
+// drawn from its double-size picture (the form names the single-size one).
+void EquationPages::useSharpIllustration(QWidget* page)
+{
+    if (page->devicePixelRatioF() <= 1.0)
+        return;
+    const QString number = page->objectName().mid(int(std::strlen("TabSheet")));
+    auto* label = page->findChild<QLabel*>(QStringLiteral("Image%1").arg(number.toInt() * 1000 + 1));
+    QPixmap sharp(QStringLiteral(":/pictures/illustration_%1@2x.png").arg(page->objectName()));
+    if (!label || sharp.isNull())
+        return;
+    sharp.setDevicePixelRatio(2.0);
+    label->setPixmap(sharp);
 }
 
 // Enter in any field computes as the page's Calcular button does; Tab goes down the

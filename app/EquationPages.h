@@ -55,6 +55,7 @@ private:
     QWidget* build(const QString& name);
     void relocalizeConstants(QChar previous);
     void connectKeyboard(std::vector<TEdit*> fields, TJLAqua* calcular);
+    void useSharpIllustration(QWidget* page);
     template <class T>
     T* named(const char* name) const;
 

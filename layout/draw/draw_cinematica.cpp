@@ -11,7 +11,7 @@
 //   illustration_TabSheet54.png  maximum height: a ball's rise and fall, h max marked
 //   illustration_TabSheet34.png  vergence: a converging lens bringing rays to its focus
 // Drawn at four times the size and scaled down, so thin strokes stay smooth at 103 x 67.
-#include "Illustration.h"
+#include "PictureSet.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -510,46 +510,13 @@ void vergence(QPainter& p)
     span(p, lensX, focusX, 62, QStringLiteral("f"), ink);
 }
 
-QImage render(const std::function<void(QPainter&)>& scene)
-{
-    QImage big(W * S, H * S, QImage::Format_ARGB32_Premultiplied);
-    big.fill(Qt::transparent);
-    {
-        QPainter p(&big);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setRenderHint(QPainter::TextAntialiasing);
-        p.scale(S, S);
-        scene(p);
-    }
-    return big.scaled(W, H, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_ARGB32);
-}
-
 }
 
 int main(int argc, char** argv)
 {
-    QGuiApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s <pictures directory>\n", argv[0]);
-        return 2;
-    }
-    const QString dir = QString::fromLocal8Bit(argv[1]);
-    const struct
-    {
-        int page;
-        void (*scene)(QPainter&);
-    } pictures[] = {
-        {2, uniformMotion},  {3, meanVelocity}, {4, meanAcceleration}, {5, acceleratedMotion},
-        {6, torricelli},     {1, angularVelocity}, {7, centripetal},   {53, timeToTop},
+    return PictureSet::writeAll(argc, argv, {
+        {2, uniformMotion},  {3, meanVelocity},    {4, meanAcceleration}, {5, acceleratedMotion},
+        {6, torricelli},     {1, angularVelocity}, {7, centripetal},      {53, timeToTop},
         {54, maximumHeight}, {34, vergence},
-    };
-    int failures = 0;
-    for (const auto& picture : pictures) {
-        const QString path = QDir(dir).filePath(QStringLiteral("illustration_TabSheet%1.png").arg(picture.page));
-        if (!render(picture.scene).save(path)) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-            ++failures;
-        }
-    }
-    return failures == 0 ? 0 : 1;
+    });
 }

@@ -6,7 +6,7 @@
 //   illustration_TabSheet13.png  power: a winch lifting a crate against a stopwatch
 //   illustration_TabSheet14.png  energy: a running cart heading for a spring
 // Drawn at four times the size and scaled down, so thin strokes stay smooth at 103 x 67.
-#include "Illustration.h"
+#include "PictureSet.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -244,42 +244,15 @@ void energy(QPainter& p)
     tag(p, QPointF(61, 24), QStringLiteral("v"), accelGreen, 12);
 }
 
-bool save(const QString& dir, const char* name, const std::function<void(QPainter&)>& draw)
-{
-    QImage big(W * S, H * S, QImage::Format_ARGB32_Premultiplied);
-    big.fill(Qt::transparent);
-    {
-        QPainter p(&big);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setRenderHint(QPainter::TextAntialiasing);
-        p.scale(S, S);
-        card(p);
-        draw(p);
-    }
-    const QImage small = big.scaled(W, H, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                             .convertToFormat(QImage::Format_ARGB32);
-    const QString path = QDir(dir).filePath(QString::fromLatin1(name));
-    if (!small.save(path, "PNG")) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-        return false;
-    }
-    return true;
-}
-
 }
 
 int main(int argc, char** argv)
 {
-    QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <pictures directory>\n", argv[0]);
-        return 2;
-    }
-    const QString dir = QString::fromLocal8Bit(argv[1]);
-    bool ok = save(dir, "illustration_TabSheet10.png", secondLaw);
-    ok = save(dir, "illustration_TabSheet11.png", weight) && ok;
-    ok = save(dir, "illustration_TabSheet12.png", inclinedWork) && ok;
-    ok = save(dir, "illustration_TabSheet13.png", power) && ok;
-    ok = save(dir, "illustration_TabSheet14.png", energy) && ok;
-    return ok ? 0 : 1;
+    return PictureSet::writeAll(argc, argv, {
+        {10, [](QPainter& p) { card(p); secondLaw(p); }},
+        {11, [](QPainter& p) { card(p); weight(p); }},
+        {12, [](QPainter& p) { card(p); inclinedWork(p); }},
+        {13, [](QPainter& p) { card(p); power(p); }},
+        {14, [](QPainter& p) { card(p); energy(p); }},
+    });
 }
