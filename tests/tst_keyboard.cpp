@@ -67,6 +67,10 @@ void TestKeyboard::enterComputes_data()
                                     << "eSS" << "14" << 0;
     QTest::newRow("two blanks") << "ButtonXPMACCorel1" << motion << QStringList{"", "", "3", "4"} << "eV"
                                 << "eSS" << "" << 1;
+    QTest::newRow("series total") << "ButtonXPMACCorel101" << QStringList{"rsTotal", "r1", "r2", "r3", "r4"}
+                                  << QStringList{"", "10", "", "5", ""} << "r3" << "rsTotal" << "15" << 0;
+    QTest::newRow("parallel total") << "ButtonXPMACCorel102" << QStringList{"rpTotal", "rp1", "rp2", "rp3"}
+                                    << QStringList{"", "6", "3", ""} << "rp2" << "rpTotal" << "2" << 0;
 }
 
 void TestKeyboard::enterComputes()
