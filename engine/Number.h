@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <cmath>
 #include <limits>
 #include <stdexcept>
@@ -19,7 +21,16 @@ public:
 class ConversionError : public EngineError
 {
 public:
-    using EngineError::EngineError;
+    explicit ConversionError(const QString& message)
+        : EngineError(message.toStdString())
+        , m_message(message)
+    {
+    }
+    // The whole message, also where the text holds a NUL character that what() stops at.
+    const QString& message() const { return m_message; }
+
+private:
+    QString m_message;
 };
 
 // Division by zero, overflow or an invalid operation in a formula.

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <type_traits>
 #include <string>
 
 namespace NumberText {
@@ -22,7 +24,7 @@ struct Parts
 };
 
 // Builds "[-]digitsE<scale>" and converts it with correct rounding. Overflow throws
-// `overflowError`; underflow quietly gives zero.
+// `overflowError`; underflow quietly gives the nearest subnormal value, or zero.
 template <class Float>
 Float toFloat(const Parts& p, const auto& overflowError)
 {
@@ -39,7 +41,12 @@ Float toFloat(const Parts& p, const auto& overflowError)
         const long magnitude = long(p.digits.size() - first) - p.fractionDigits + p.exponent;
         if (magnitude > 0)
             overflowError();
-        return p.negative ? -Float(0) : Float(0);
+        // from_chars leaves a subnormal result unset; the C library rounds it correctly
+        // (the text has no decimal point, so the C locale's does not matter).
+        if constexpr (std::is_same_v<Float, long double>)
+            return std::strtold(s.c_str(), nullptr);
+        else
+            return std::strtod(s.c_str(), nullptr);
     }
     return value;
 }
@@ -60,7 +67,7 @@ QString conversionMessage(QStringView text)
 
 Number toNumber(QStringView text, QChar decimalSeparator)
 {
-    const auto invalid = [text] { throw ConversionError(conversionMessage(text).toStdString()); };
+    const auto invalid = [text] { throw ConversionError(conversionMessage(text)); };
     const qsizetype n = text.size();
     qsizetype i = 0;
     Parts p;
@@ -101,7 +108,7 @@ Number toNumber(QStringView text, QChar decimalSeparator)
 Number parseTolerant(QStringView text, QChar decimalSeparator)
 {
     if (text.isEmpty())
-        throw ConversionError(conversionMessage(text).toStdString());
+        throw ConversionError(conversionMessage(text));
     const qsizetype n = text.size();
     qsizetype i = 0;
     Parts p;

@@ -174,6 +174,7 @@ void TestNumberText::tolerantParser_data()
     QTest::newRow("-,5") << "-,5" << -0.5;
     QTest::newRow("two separators") << "1,2.5" << 0.0;
     QTest::newRow("double underflow") << "1e-400" << 0.0;
+    QTest::newRow("double subnormal") << "5e-324" << 0x1p-1074;
 }
 
 void TestNumberText::tolerantParser()
@@ -295,6 +296,11 @@ void TestNumberText::underflowIsQuiet()
     const Number tiny = Number(LDBL_MIN) * Number(LDBL_MIN);
     QCOMPARE(double(tiny.value()), 0.0);
     QCOMPARE(NumberText::format(tiny, u','), QStringLiteral("0"));
+    // Found by fuzzing: a text whose value is subnormal read as zero, so the smallest
+    // value's display did not read back.
+    const Number smallest = toNumber(u"3,64519953188247E-4951", u',');
+    QVERIFY(smallest.value() == 0x1p-16445L);
+    QCOMPARE(NumberText::format(smallest, u','), QStringLiteral("3,64519953188247E-4951"));
 }
 
 QTEST_GUILESS_MAIN(TestNumberText)
