@@ -18,9 +18,11 @@ bool TApplication::notify(QObject* receiver, QEvent* event)
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& e) {
+        ++s_escaped;
         reportException(e);
     } catch (...) {
         // Not ours to judge: nothing is shown and the program goes on.
+        ++s_escaped;
     }
     return true;
 }

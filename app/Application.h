@@ -24,11 +24,15 @@ public:
     // Hands `e` to the exception hook, when the program has one.
     static void reportException(const std::exception& e);
 
+    // How many exceptions the safety net caught: each is one that escaped a handler.
+    static int escapedExceptions() { return s_escaped; }
+
 protected:
     bool event(QEvent* event) override;
 
 private:
     QPointer<TApplicationEvents> m_events;
+    static inline int s_escaped = 0;
 };
 
 // Handles the application's events on a window's behalf (the exception hook).
