@@ -104,11 +104,9 @@ int run(int& argc, char** argv, const std::function<void(QWidget*)>& created)
     // The title the desktop shows for the program (its taskbar entry).
     app.setApplicationName(QStringLiteral("Tavensa 2002"));
     app.setDesktopFileName(QStringLiteral("br.com.tavensa.Velquora"));
-    // The icon files are read only when the desktop asks for the window's icon.
-    QIcon icon;
-    for (int size : {16, 32, 48, 64})
-        icon.addFile(QStringLiteral(":/icons/velquora_%1.png").arg(size), QSize(size, size));
-    app.setWindowIcon(icon);
+    // One size: the desktop scales it for its title bars and task lists, and each file
+    // more would be read before the first frame.
+    app.setWindowIcon(QIcon(QStringLiteral(":/icons/velquora_48.png")));
     TfrmMain frmMain;
     TfrmAbout frmAbout(&frmMain);
     frmMain.setAboutWindow(&frmAbout);
