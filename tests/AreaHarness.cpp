@@ -4,6 +4,11 @@
 
 #include "app/TfrmMain.h"
 #include "catalogue/Catalogue.h"
+#include "controls/Gradpan.h"
+#include "engine/DecimalSeparator.h"
+
+#include <QAbstractButton>
+#include <QLocale>
 
 #include <QLabel>
 #include <QLineEdit>
@@ -23,6 +28,54 @@ const QColor unpainted(128, 128, 128);
 const QString warningText = QStringLiteral("Preencha os dados corretamente!\r\n"
                                            "Obs.: Apenas um campo deve estar em branco para ser calculado.");
 
+}
+
+void AreaTest::init()
+{
+    DecimalSeparator::set(u',');
+    m_main = new TfrmMain;
+    m_main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_main));
+    m_student = new TestSupport::Student(m_main);
+}
+
+void AreaTest::cleanup()
+{
+    delete m_student;
+    delete m_main;
+    m_student = nullptr;
+    m_main = nullptr;
+    // A test that changed the locale leaves the next one the comma.
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    DecimalSeparator::set(u',');
+}
+
+void headerColumns()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("header");
+    QTest::addColumn<QString>("page");
+}
+
+void headerRow(const char* button, const char* caption, const char* header, const char* page)
+{
+    QTest::newRow(caption) << QString::fromLatin1(button) << QString::fromUtf8(caption) << QString::fromUtf8(header)
+                           << QString::fromLatin1(page);
+}
+
+void checkHeaderRow(TfrmMain& main, TestSupport::Student& student)
+{
+    QFETCH(QString, button);
+    QFETCH(QString, caption);
+    QFETCH(QString, header);
+    QFETCH(QString, page);
+    QCOMPARE(qobject_cast<QAbstractButton*>(student.widget(button.toLatin1()))->text(), caption);
+    student.fill({{"eSS", "5"}});
+    student.click(button.toLatin1());
+    QCOMPARE(main.findChild<TGradPan*>(QStringLiteral("pNome"))->caption(), header);
+    QCOMPARE(main.findChild<QStackedWidget*>(QStringLiteral("Equacoes"))->currentWidget()->objectName(), page);
+    QVERIFY(student.text("eSS").isEmpty());
 }
 
 void solverColumns()

@@ -7,13 +7,38 @@
 #include <QString>
 #include <QStringList>
 
+#include <QObject>
+
 class QWidget;
+class TfrmMain;
 
 namespace TestSupport {
 class Student;
 }
 
 namespace AreaHarness {
+
+// The fixture of an area's tests: a shown main window in the comma locale with a student
+// at it, made anew for every test and row.
+class AreaTest : public QObject
+{
+    Q_OBJECT
+
+protected slots:
+    void init();
+    void cleanup();
+
+protected:
+    TfrmMain* m_main = nullptr;
+    TestSupport::Student* m_student = nullptr;
+};
+
+// The headers table: each topic's button, its caption, the header it writes, its page.
+void headerColumns();
+void headerRow(const char* button, const char* caption, const char* header, const char* page);
+// Chooses the row's topic from a page with a typed value: the button reads its caption,
+// the header and the page are the topic's, and the typed value is gone.
+void checkHeaderRow(TfrmMain& main, TestSupport::Student& student);
 
 // Declares the columns of a solver table; call first in the test's _data().
 void solverColumns();

@@ -104,13 +104,11 @@ const Looks* looksOf(const QString& topic)
 
 }
 
-class TestCinematica : public QObject
+class TestCinematica : public AreaHarness::AreaTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
 
     void headers_data();
     void headers();
@@ -134,24 +132,7 @@ private:
     void fill(const QStringList& fields, const QStringList& values);
     void checkLooks(const Looks& looks, const QString& after);
 
-    TfrmMain* m_main = nullptr;
-    Student* m_student = nullptr;
 };
-
-void TestCinematica::init()
-{
-    DecimalSeparator::set(u',');
-    m_main = new TfrmMain;
-    m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main));
-    m_student = new Student(m_main);
-}
-
-void TestCinematica::cleanup()
-{
-    delete m_student;
-    delete m_main;
-}
 
 void TestCinematica::headers_data()
 {

@@ -28,84 +28,37 @@ SolverRows secondLawRows(const char* label, const char* topic)
 
 }
 
-class TestEletrodinamica : public QObject
+class TestEletrodinamica : public AreaHarness::AreaTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
 
     void headers_data();
-    void headers();
+    void headers() { AreaHarness::checkHeaderRow(*m_main, *m_student); }
     void solvers_data();
     void solvers() { AreaHarness::checkSolverRow(*m_student); }
     void totals_data();
     void totals() { AreaHarness::checkSolverRow(*m_student); }
 
-private:
-    TfrmMain* m_main = nullptr;
-    Student* m_student = nullptr;
 };
-
-void TestEletrodinamica::init()
-{
-    DecimalSeparator::set(u',');
-    m_main = new TfrmMain;
-    m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main));
-    m_student = new Student(m_main);
-}
-
-void TestEletrodinamica::cleanup()
-{
-    delete m_student;
-    delete m_main;
-}
 
 void TestEletrodinamica::headers_data()
 {
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("header");
-    QTest::addColumn<QString>("page");
-    QTest::newRow("Corrente") << "ButtonXPMACCorel98" << "Corrente Elétrica" << "Corrente Elétrica" << "TabSheet16";
-    QTest::newRow("1ª Lei") << "ButtonXPMACCorel99" << "1ª Lei de Ohm" << "1ª Lei de Ohm" << "TabSheet10";
-    QTest::newRow("2ª Lei") << "ButtonXPMACCorel100" << "2ª Lei de Ohm" << "2ª Lei de Ohm" << "TabSheet45";
-    QTest::newRow("Série") << "ButtonXPMACCorel101" << "Resistores em Série" << "Resistores em Série"
-                           << "TabSheet46";
-    QTest::newRow("Diferentes 1") << "ButtonXPMACCorel102" << "Resistores Diferentes 1" << "Resistores Paralelos"
-                                  << "TabSheet47";
-    QTest::newRow("Iguais") << "ButtonXPMACCorel103" << "Resistores Iguais" << "Resistores Iguais" << "TabSheet48";
-    QTest::newRow("Diferentes 2") << "ButtonXPMACCorel104" << "Resistores Diferentes 2" << "Resistores Diferentes"
-                                  << "TabSheet49";
-    QTest::newRow("Geradores 1") << "ButtonXPMACCorel105" << "Geradores Reais 1" << "Resistores Reais 1"
-                                 << "TabSheet50";
-    QTest::newRow("Geradores 2") << "ButtonXPMACCorel106" << "Geradores Reais 2" << "Resistores Reais 2"
-                                 << "TabSheet51";
-    QTest::newRow("Consumo") << "ButtonXPMACCorel107" << "Cons. de Energia Elétrica" << "Consumo de Energia Elétrica"
-                             << "TabSheet10";
-    QTest::newRow("Potência 1") << "ButtonXPMACCorel108" << "Potência Elétrica 1" << "Potência Elétrica 1"
-                                << "TabSheet10";
-    QTest::newRow("Potência 2") << "ButtonXPMACCorel109" << "Potência Elétrica 2" << "Potência Elétrica 2"
-                                << "TabSheet7";
-    QTest::newRow("Potência 3") << "ButtonXPMACCorel110" << "Potência Elétrica 3" << "Potência Elétrica 3"
-                                << "TabSheet52";
-}
-
-void TestEletrodinamica::headers()
-{
-    QFETCH(QString, button);
-    QFETCH(QString, caption);
-    QFETCH(QString, header);
-    QFETCH(QString, page);
-    QCOMPARE(qobject_cast<QAbstractButton*>(m_student->widget(button.toLatin1()))->text(), caption);
-    // Start from a page with a typed value, so the clearing is seen too.
-    m_student->fill({{"eSS", "5"}});
-    m_student->click(button.toLatin1());
-    QCOMPARE(m_main->findChild<TGradPan*>("pNome")->caption(), header);
-    QCOMPARE(m_main->findChild<QStackedWidget*>("Equacoes")->currentWidget()->objectName(), page);
-    QVERIFY(m_student->text("eSS").isEmpty());
+    AreaHarness::headerColumns();
+    AreaHarness::headerRow("ButtonXPMACCorel98", "Corrente Elétrica", "Corrente Elétrica", "TabSheet16");
+    AreaHarness::headerRow("ButtonXPMACCorel99", "1ª Lei de Ohm", "1ª Lei de Ohm", "TabSheet10");
+    AreaHarness::headerRow("ButtonXPMACCorel100", "2ª Lei de Ohm", "2ª Lei de Ohm", "TabSheet45");
+    AreaHarness::headerRow("ButtonXPMACCorel101", "Resistores em Série", "Resistores em Série", "TabSheet46");
+    AreaHarness::headerRow("ButtonXPMACCorel102", "Resistores Diferentes 1", "Resistores Paralelos", "TabSheet47");
+    AreaHarness::headerRow("ButtonXPMACCorel103", "Resistores Iguais", "Resistores Iguais", "TabSheet48");
+    AreaHarness::headerRow("ButtonXPMACCorel104", "Resistores Diferentes 2", "Resistores Diferentes", "TabSheet49");
+    AreaHarness::headerRow("ButtonXPMACCorel105", "Geradores Reais 1", "Resistores Reais 1", "TabSheet50");
+    AreaHarness::headerRow("ButtonXPMACCorel106", "Geradores Reais 2", "Resistores Reais 2", "TabSheet51");
+    AreaHarness::headerRow("ButtonXPMACCorel107", "Cons. de Energia Elétrica", "Consumo de Energia Elétrica", "TabSheet10");
+    AreaHarness::headerRow("ButtonXPMACCorel108", "Potência Elétrica 1", "Potência Elétrica 1", "TabSheet10");
+    AreaHarness::headerRow("ButtonXPMACCorel109", "Potência Elétrica 2", "Potência Elétrica 2", "TabSheet7");
+    AreaHarness::headerRow("ButtonXPMACCorel110", "Potência Elétrica 3", "Potência Elétrica 3", "TabSheet52");
 }
 
 // Rows give the fields in the page's row order (top to bottom).

@@ -69,16 +69,14 @@ const Looks empuxo = {
 
 }
 
-class TestHidrostatica : public QObject
+class TestHidrostatica : public AreaHarness::AreaTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
 
     void headers_data();
-    void headers();
+    void headers() { AreaHarness::checkHeaderRow(*m_main, *m_student); }
     void solvers_data();
     void solvers() { AreaHarness::checkSolverRow(*m_student); }
     void isothermalPress_data();
@@ -94,62 +92,24 @@ private:
     static const Looks& looksOf(const QString& topic);
     void checkLooks(const Looks& looks, QWidget* root);
 
-    TfrmMain* m_main = nullptr;
-    Student* m_student = nullptr;
 };
-
-void TestHidrostatica::init()
-{
-    DecimalSeparator::set(u',');
-    m_main = new TfrmMain;
-    m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main));
-    m_student = new Student(m_main);
-}
-
-void TestHidrostatica::cleanup()
-{
-    delete m_student;
-    delete m_main;
-}
 
 void TestHidrostatica::headers_data()
 {
-    QTest::addColumn<QString>("topic");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("header");
-    QTest::addColumn<QString>("page");
-    const auto topic = [](const char* button, const char* caption, const char* header, const char* page) {
-        QTest::newRow(caption) << button << QString::fromUtf8(caption) << QString::fromUtf8(header) << page;
-    };
-    topic("ButtonXPMACCorel36", "Massa Específica", "Massa Específica (Densidade)", "TabSheet3");
-    topic("ButtonXPMACCorel37", "Pressão", "Pressão (Pascal)", "TabSheet16");
-    topic("ButtonXPMACCorel38", "Empuxo", "Empuxo (Arquimedes)", "TabSheet12");
-    topic("ButtonXPMACCorel39", "Pressão Hidrostática", "Pressão Hidrostática", "TabSheet12");
-    topic("ButtonXPMACCorel40", "Prensa Hidráulica", "Prensa Hidráulica", "TabSheet17");
-    topic("ButtonXPMACCorel41", "Pressão Absoluta", "Pressão Absoluta", "TabSheet18");
-    topic("ButtonXPMACCorel57", "Assoc. Espelhos Planos", "Associação de Espelhos Planos", "TabSheet29");
-    topic("ButtonXPMACCorel58", "Equação de Gauss", "Equação de Gauss", "TabSheet31");
-    topic("ButtonXPMACCorel60", "Ampliação", "Amplição", "TabSheet16");
-    topic("ButtonXPMACCorel61", "Refração Absoluto", "Refração Absolouta", "TabSheet16");
-    topic("ButtonXPMACCorel63", "Lei de Snell-Descartes", "Lei de Snell-Descartes", "TabSheet32");
-    topic("ButtonXPMACCorel65", "Refexão Interna Total", "Refexão Interna Total", "TabSheet33");
-    topic("ButtonXPMACCorel66", "Vergência de uma Lente", "Vergência de uma Lente", "TabSheet34");
-}
-
-void TestHidrostatica::headers()
-{
-    QFETCH(QString, topic);
-    QFETCH(QString, caption);
-    QFETCH(QString, header);
-    QFETCH(QString, page);
-    QCOMPARE(qobject_cast<QAbstractButton*>(m_student->widget(topic.toLatin1()))->text(), caption);
-    // Start from a page with a typed value, so the clearing is seen too.
-    m_student->fill({{"eSS", "5"}});
-    m_student->click(topic.toLatin1());
-    QCOMPARE(m_main->findChild<TGradPan*>("pNome")->caption(), header);
-    QCOMPARE(m_main->findChild<QStackedWidget*>("Equacoes")->currentWidget()->objectName(), page);
-    QVERIFY(m_student->text("eSS").isEmpty());
+    AreaHarness::headerColumns();
+    AreaHarness::headerRow("ButtonXPMACCorel36", "Massa Específica", "Massa Específica (Densidade)", "TabSheet3");
+    AreaHarness::headerRow("ButtonXPMACCorel37", "Pressão", "Pressão (Pascal)", "TabSheet16");
+    AreaHarness::headerRow("ButtonXPMACCorel38", "Empuxo", "Empuxo (Arquimedes)", "TabSheet12");
+    AreaHarness::headerRow("ButtonXPMACCorel39", "Pressão Hidrostática", "Pressão Hidrostática", "TabSheet12");
+    AreaHarness::headerRow("ButtonXPMACCorel40", "Prensa Hidráulica", "Prensa Hidráulica", "TabSheet17");
+    AreaHarness::headerRow("ButtonXPMACCorel41", "Pressão Absoluta", "Pressão Absoluta", "TabSheet18");
+    AreaHarness::headerRow("ButtonXPMACCorel57", "Assoc. Espelhos Planos", "Associação de Espelhos Planos", "TabSheet29");
+    AreaHarness::headerRow("ButtonXPMACCorel58", "Equação de Gauss", "Equação de Gauss", "TabSheet31");
+    AreaHarness::headerRow("ButtonXPMACCorel60", "Ampliação", "Amplição", "TabSheet16");
+    AreaHarness::headerRow("ButtonXPMACCorel61", "Refração Absoluto", "Refração Absolouta", "TabSheet16");
+    AreaHarness::headerRow("ButtonXPMACCorel63", "Lei de Snell-Descartes", "Lei de Snell-Descartes", "TabSheet32");
+    AreaHarness::headerRow("ButtonXPMACCorel65", "Refexão Interna Total", "Refexão Interna Total", "TabSheet33");
+    AreaHarness::headerRow("ButtonXPMACCorel66", "Vergência de uma Lente", "Vergência de uma Lente", "TabSheet34");
 }
 
 // Rows give the fields in the page's row order (top to bottom).

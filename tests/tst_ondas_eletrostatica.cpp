@@ -18,16 +18,14 @@
 using AreaHarness::SolverRows;
 using TestSupport::Student;
 
-class TestOndasEletrostatica : public QObject
+class TestOndasEletrostatica : public AreaHarness::AreaTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
 
     void headers_data();
-    void headers();
+    void headers() { AreaHarness::checkHeaderRow(*m_main, *m_student); }
     void solvers_data();
     void solvers() { AreaHarness::checkSolverRow(*m_student); }
     void constantFields_data();
@@ -35,67 +33,27 @@ private slots:
     void chargeInAPointLocale();
     void looks_data();
     void looks();
-
-private:
-    TfrmMain* m_main = nullptr;
-    Student* m_student = nullptr;
 };
-
-void TestOndasEletrostatica::init()
-{
-    DecimalSeparator::set(u',');
-    m_main = new TfrmMain;
-    m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main));
-    m_student = new Student(m_main);
-}
-
-void TestOndasEletrostatica::cleanup()
-{
-    delete m_student;
-    delete m_main;
-    DecimalSeparator::set(u',');
-}
 
 void TestOndasEletrostatica::headers_data()
 {
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("header");
-    QTest::addColumn<QString>("page");
-    const auto add = [](const char* button, const char* caption, const char* header, const char* page) {
-        QTest::newRow(button) << button << QString::fromUtf8(caption) << QString::fromUtf8(header) << page;
-    };
-    add("ButtonXPMACCorel79", "Carga Elétrica de um Corpo", "Carga Elétrica de um Corpo", "TabSheet36");
-    add("ButtonXPMACCorel80", "Lei de Coulomb", "Lei de Coulomb", "TabSheet37");
-    add("ButtonXPMACCorel81", "Vetor Campo Elétrico", "Vetor Campo Elétrico", "TabSheet38");
-    add("ButtonXPMACCorel82", "Energia Potencial Elétrica", "Energia Potencial Elétrica", "TabSheet39");
-    add("ButtonXPMACCorel83", "Potencial Elétrico um Ponto", "Potencial Elétrico de um Ponto", "TabSheet26");
-    add("ButtonXPMACCorel84", "Campo Elétrico Uniforme 1", "Campo Elétrico Uniforme 1", "TabSheet40");
-    add("ButtonXPMACCorel85", "Campo Elétrico Uniforme 2", "Campo Elétrico Uniforme 2", "TabSheet40");
-    add("ButtonXPMACCorel86", "Campo Elétrico Uniforme 3", "Campo Elétrico Uniforme 3", "TabSheet40");
-    add("ButtonXPMACCorel71", "Frequência (Ondulatória)", "Frequência (Ondulatória)", "TabSheet13");
-    add("ButtonXPMACCorel72", "Período (Ondulatório)", "Período (Ondulatório)", "TabSheet4");
-    add("ButtonXPMACCorel73", "Frequência para Período", "Frequência para Período", "TabSheet34");
-    add("ButtonXPMACCorel74", "Velocidade Ondulatória", "Velocidade Ondulatória", "TabSheet10");
-    add("ButtonXPMACCorel75", "Distância", "Distância", "TabSheet10");
-    add("ButtonXPMACCorel76", "Equação Taylor (Cordas)", "Equação de Taylor (Cordas)", "TabSheet43");
-    add("ButtonXPMACCorel77", "Densidade Acústica", "Densidade Acústica", "TabSheet16");
-    add("ButtonXPMACCorel78", "Frequência Corda Vibrante", "Frequência Corda Vibrante", "TabSheet42");
-}
-
-void TestOndasEletrostatica::headers()
-{
-    QFETCH(QString, button);
-    QFETCH(QString, caption);
-    QFETCH(QString, header);
-    QFETCH(QString, page);
-    QCOMPARE(qobject_cast<QAbstractButton*>(m_student->widget(button.toLatin1()))->text(), caption);
-    m_student->fill({{"eSS", "5"}});
-    m_student->click(button.toLatin1());
-    QCOMPARE(m_main->findChild<TGradPan*>("pNome")->caption(), header);
-    QCOMPARE(m_main->findChild<QStackedWidget*>("Equacoes")->currentWidget()->objectName(), page);
-    QVERIFY(m_student->text("eSS").isEmpty());
+    AreaHarness::headerColumns();
+    AreaHarness::headerRow("ButtonXPMACCorel79", "Carga Elétrica de um Corpo", "Carga Elétrica de um Corpo", "TabSheet36");
+    AreaHarness::headerRow("ButtonXPMACCorel80", "Lei de Coulomb", "Lei de Coulomb", "TabSheet37");
+    AreaHarness::headerRow("ButtonXPMACCorel81", "Vetor Campo Elétrico", "Vetor Campo Elétrico", "TabSheet38");
+    AreaHarness::headerRow("ButtonXPMACCorel82", "Energia Potencial Elétrica", "Energia Potencial Elétrica", "TabSheet39");
+    AreaHarness::headerRow("ButtonXPMACCorel83", "Potencial Elétrico um Ponto", "Potencial Elétrico de um Ponto", "TabSheet26");
+    AreaHarness::headerRow("ButtonXPMACCorel84", "Campo Elétrico Uniforme 1", "Campo Elétrico Uniforme 1", "TabSheet40");
+    AreaHarness::headerRow("ButtonXPMACCorel85", "Campo Elétrico Uniforme 2", "Campo Elétrico Uniforme 2", "TabSheet40");
+    AreaHarness::headerRow("ButtonXPMACCorel86", "Campo Elétrico Uniforme 3", "Campo Elétrico Uniforme 3", "TabSheet40");
+    AreaHarness::headerRow("ButtonXPMACCorel71", "Frequência (Ondulatória)", "Frequência (Ondulatória)", "TabSheet13");
+    AreaHarness::headerRow("ButtonXPMACCorel72", "Período (Ondulatório)", "Período (Ondulatório)", "TabSheet4");
+    AreaHarness::headerRow("ButtonXPMACCorel73", "Frequência para Período", "Frequência para Período", "TabSheet34");
+    AreaHarness::headerRow("ButtonXPMACCorel74", "Velocidade Ondulatória", "Velocidade Ondulatória", "TabSheet10");
+    AreaHarness::headerRow("ButtonXPMACCorel75", "Distância", "Distância", "TabSheet10");
+    AreaHarness::headerRow("ButtonXPMACCorel76", "Equação Taylor (Cordas)", "Equação de Taylor (Cordas)", "TabSheet43");
+    AreaHarness::headerRow("ButtonXPMACCorel77", "Densidade Acústica", "Densidade Acústica", "TabSheet16");
+    AreaHarness::headerRow("ButtonXPMACCorel78", "Frequência Corda Vibrante", "Frequência Corda Vibrante", "TabSheet42");
 }
 
 namespace {

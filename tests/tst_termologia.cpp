@@ -35,16 +35,14 @@ const QStringList gasFields = {"phF1", "phA1", "phF2", "phA2"};
 
 }
 
-class TestTermologia : public QObject
+class TestTermologia : public AreaHarness::AreaTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
 
     void headers_data();
-    void headers();
+    void headers() { AreaHarness::checkHeaderRow(*m_main, *m_student); }
     void solvers_data();
     void solvers() { AreaHarness::checkSolverRow(*m_student); }
     void isothermalOnlyWhileItsTopicIsShown();
@@ -54,68 +52,28 @@ private slots:
     void boltzmannFollowsALocaleChange();
     void pointStaysInTheTemperatureAndGasConstantFields();
 
-private:
-    TfrmMain* m_main = nullptr;
-    Student* m_student = nullptr;
 };
-
-void TestTermologia::init()
-{
-    DecimalSeparator::set(u',');
-    m_main = new TfrmMain;
-    m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main));
-    m_student = new Student(m_main);
-}
-
-void TestTermologia::cleanup()
-{
-    delete m_student;
-    delete m_main;
-    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
-}
 
 void TestTermologia::headers_data()
 {
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("header");
-    QTest::addColumn<QString>("page");
-    const auto row = [](const char* button, const char* caption, const char* header, const char* page) {
-        QTest::newRow(caption) << button << QString::fromUtf8(caption) << QString::fromUtf8(header) << page;
-    };
-    row("ButtonXPMACCorel42", "Escalas de ºC para ºF", "Escalas de ºC para ºF", "TabSheet20");
-    row("ButtonXPMACCorel43", "Escalas de ºC para K", "Escalas de ºC para K", "TabSheet21");
-    row("ButtonXPMACCorel44", "Escalas de ºF para  K", "Escalas de ºF para K", "TabSheet22");
-    row("ButtonXPMACCorel45", "Calor Sensível", "Calor Sensível", "TabSheet23");
-    row("ButtonXPMACCorel46", "Calor Específico", "Calor Específico", "TabSheet24");
-    row("ButtonXPMACCorel47", "Calor Latente", "Calor Latente", "TabSheet10");
-    row("ButtonXPMACCorel48", "Dilatação Linear", "Dilatação Linear", "TabSheet23");
-    row("ButtonXPMACCorel49", "Dilatação Superficial", "Dilatação Superficial", "TabSheet23");
-    row("ButtonXPMACCorel50", "Dilatação Volumétrica", "Dilatação Volumétrica", "TabSheet23");
-    row("ButtonXPMACCorel51", "Equação de Clayperon", "Equação de Clayperon", "TabSheet25");
-    row("ButtonXPMACCorel52", "Transf. Isotérmica", "Transformação Isotérmica", "TabSheet17");
-    row("ButtonXPMACCorel53", "Transf. Isobárica", "Transformação Isobárica", "TabSheet17");
-    row("ButtonXPMACCorel54", "Transf. Isovolumétrica", "Transformação Isovolumétrica", "TabSheet17");
-    row("ButtonXPMACCorel55", "1ª Lei Termodinâmica", "1ª Lei da Termodinâmica", "TabSheet27");
-    row(energia, "Ener. Cinét. das Moléc.", "Energia Cinética Média das Moléculas", "TabSheet28");
-    row("ButtonXPMACCorel96", "Capacidade Térmica 1", "Capacidade Térmica 1", "TabSheet13");
-    row("ButtonXPMACCorel97", "Capacidade Térmica 2", "Capacidade Térmica 2", "TabSheet10");
-}
-
-void TestTermologia::headers()
-{
-    QFETCH(QString, button);
-    QFETCH(QString, caption);
-    QFETCH(QString, header);
-    QFETCH(QString, page);
-    QCOMPARE(qobject_cast<QAbstractButton*>(m_student->widget(button.toLatin1()))->text(), caption);
-    // Start from a page with a typed value, so the clearing is seen too.
-    m_student->fill({{"eSS", "5"}});
-    m_student->click(button.toLatin1());
-    QCOMPARE(m_main->findChild<TGradPan*>("pNome")->caption(), header);
-    QCOMPARE(m_main->findChild<QStackedWidget*>("Equacoes")->currentWidget()->objectName(), page);
-    QVERIFY(m_student->text("eSS").isEmpty());
+    AreaHarness::headerColumns();
+    AreaHarness::headerRow("ButtonXPMACCorel42", "Escalas de ºC para ºF", "Escalas de ºC para ºF", "TabSheet20");
+    AreaHarness::headerRow("ButtonXPMACCorel43", "Escalas de ºC para K", "Escalas de ºC para K", "TabSheet21");
+    AreaHarness::headerRow("ButtonXPMACCorel44", "Escalas de ºF para  K", "Escalas de ºF para K", "TabSheet22");
+    AreaHarness::headerRow("ButtonXPMACCorel45", "Calor Sensível", "Calor Sensível", "TabSheet23");
+    AreaHarness::headerRow("ButtonXPMACCorel46", "Calor Específico", "Calor Específico", "TabSheet24");
+    AreaHarness::headerRow("ButtonXPMACCorel47", "Calor Latente", "Calor Latente", "TabSheet10");
+    AreaHarness::headerRow("ButtonXPMACCorel48", "Dilatação Linear", "Dilatação Linear", "TabSheet23");
+    AreaHarness::headerRow("ButtonXPMACCorel49", "Dilatação Superficial", "Dilatação Superficial", "TabSheet23");
+    AreaHarness::headerRow("ButtonXPMACCorel50", "Dilatação Volumétrica", "Dilatação Volumétrica", "TabSheet23");
+    AreaHarness::headerRow("ButtonXPMACCorel51", "Equação de Clayperon", "Equação de Clayperon", "TabSheet25");
+    AreaHarness::headerRow("ButtonXPMACCorel52", "Transf. Isotérmica", "Transformação Isotérmica", "TabSheet17");
+    AreaHarness::headerRow("ButtonXPMACCorel53", "Transf. Isobárica", "Transformação Isobárica", "TabSheet17");
+    AreaHarness::headerRow("ButtonXPMACCorel54", "Transf. Isovolumétrica", "Transformação Isovolumétrica", "TabSheet17");
+    AreaHarness::headerRow("ButtonXPMACCorel55", "1ª Lei Termodinâmica", "1ª Lei da Termodinâmica", "TabSheet27");
+    AreaHarness::headerRow(energia, "Ener. Cinét. das Moléc.", "Energia Cinética Média das Moléculas", "TabSheet28");
+    AreaHarness::headerRow("ButtonXPMACCorel96", "Capacidade Térmica 1", "Capacidade Térmica 1", "TabSheet13");
+    AreaHarness::headerRow("ButtonXPMACCorel97", "Capacidade Térmica 2", "Capacidade Térmica 2", "TabSheet10");
 }
 
 // Rows give the fields in the page's row order (top to bottom).
