@@ -24,6 +24,7 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_STRIP_FILES ON)
 # The fonts the layouts' Windows fonts are drawn with.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-liberation, fonts-comic-neue, fonts-dejavu-core")
 include(CPack)
