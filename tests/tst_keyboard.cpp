@@ -10,6 +10,7 @@
 #include "engine/DecimalSeparator.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
@@ -28,6 +29,7 @@ private slots:
     void tabOrder_data();
     void tabOrder();
     void topicListKeys();
+    void copyingAResult();
 
 private:
     QString focused() const { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
@@ -152,6 +154,23 @@ void TestKeyboard::topicListKeys()
     QTest::keyClick(above, Qt::Key_Return);
     QCOMPARE(m_main->findChild<TGradPan*>("pNome")->caption(),
              QString::fromUtf8(Catalogue::topicOfButton(above->objectName())->header));
+}
+
+// A result can be selected and copied; pasting stays closed, so no unfiltered text gets in.
+void TestKeyboard::copyingAResult()
+{
+    m_student->fill({{"eSSo", "2"}, {"eV", "3"}, {"eST", "4"}});
+    m_student->click("JLAqua3");
+    QWidget* result = m_student->widget("eSS");
+    result->setFocus();
+    QTest::keySequence(result, QKeySequence::SelectAll);
+    QTest::keySequence(result, QKeySequence::Copy);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("14"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("x1.5"));
+    QWidget* other = m_student->widget("eSSo");
+    other->setFocus();
+    QTest::keySequence(other, QKeySequence::Paste);
+    QCOMPARE(m_student->text("eSSo"), QStringLiteral("2"));
 }
 
 VELQUORA_TEST_MAIN(TestKeyboard)
