@@ -98,10 +98,9 @@ SolverRows::SolverRows(const char* label, const char* topic, const char* calcula
 {
 }
 
-SolverRows& SolverRows::paints(const char* field, const QStringList& operands)
+SolverRows secondLawRows(const char* label, const char* topic)
 {
-    m_paints.insert(QString::fromLatin1(field), operands);
-    return *this;
+    return SolverRows(label, topic, "JLAqua7", {"lnFR", "lnM", "lnA"});
 }
 
 SolverRows& SolverRows::row(const char* name, const QStringList& values, const char* field, const char* expected)
@@ -127,9 +126,15 @@ SolverRows& SolverRows::add(const char* name, const QStringList& values, const c
     if (at < 0 || values.size() != m_fields.size())
         qFatal("row %s of %s: field %s or %d values do not fit the page", name, qPrintable(m_label), field,
                int(values.size()));
-    // Only a block that computed paints, and it paints its own operands.
-    const bool computed = values[at].isEmpty() && *expected;
-    const QStringList painted = computed ? m_paints.value(target) : QStringList();
+    // The uniform-motion, accelerated-motion and Dinâmica pages paint the operands of the
+    // block that computed, every other field of the page; no other page paints.
+    static const QStringList painting = {"JLAqua3", "JLAqua4", "JLAqua7", "JLAqua8", "JLAqua9", "JLAqua10",
+                                         "JLAqua11"};
+    QStringList painted;
+    if (values[at].isEmpty() && *expected && painting.contains(m_calcular)) {
+        painted = m_fields;
+        painted.removeAll(target);
+    }
     const QByteArray rowName = (m_label + QStringLiteral(": ") + QString::fromUtf8(name)).toUtf8();
     QTest::newRow(rowName.constData()) << m_topic << m_calcular << m_fields << values << target
                                        << QString::fromUtf8(expected) << boxes << painted;

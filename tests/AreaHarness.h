@@ -40,6 +40,10 @@ void headerRow(const char* button, const char* caption, const char* header, cons
 // the header and the page are the topic's, and the typed value is gone.
 void checkHeaderRow(TfrmMain& main, TestSupport::Student& student);
 
+// The rows of the second-law page (TabSheet10), which several areas borrow.
+class SolverRows;
+SolverRows secondLawRows(const char* label, const char* topic);
+
 // Declares the columns of a solver table; call first in the test's _data().
 void solverColumns();
 
@@ -49,10 +53,6 @@ class SolverRows
 {
 public:
     SolverRows(const char* label, const char* topic, const char* calcular, QStringList fields);
-
-    // The operands a block paints in the given colour when it computes `field`; a page
-    // whose solver paints nothing declares none.
-    SolverRows& paints(const char* field, const QStringList& operands);
 
     // A computed field: `field` shows `expected` (a row with nothing blank gives the text
     // typed there), nothing else changes, and only the block's operands are painted.
@@ -70,7 +70,6 @@ private:
     QString m_topic;
     QString m_calcular;
     QStringList m_fields;
-    QHash<QString, QStringList> m_paints;
 };
 
 // Runs the current row: chooses the topic, types the values into fields whose font was

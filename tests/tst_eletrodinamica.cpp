@@ -14,19 +14,8 @@
 #include <QTest>
 
 using AreaHarness::SolverRows;
+using AreaHarness::secondLawRows;
 using TestSupport::Student;
-
-namespace {
-
-// The second-law page paints the two operands of the block that computed.
-SolverRows secondLawRows(const char* label, const char* topic)
-{
-    SolverRows rows(label, topic, "JLAqua7", {"lnFR", "lnM", "lnA"});
-    rows.paints("lnFR", {"lnA", "lnM"}).paints("lnM", {"lnA", "lnFR"}).paints("lnA", {"lnFR", "lnM"});
-    return rows;
-}
-
-}
 
 class TestEletrodinamica : public AreaHarness::AreaTest
 {

@@ -124,15 +124,11 @@ void TestHidrostatica::solvers_data()
         .silent("d, v zero", {"", "10", "0"}, "eVm");
     const QStringList triple = {"tiT", "tiF", "tiD", "tiCos"};
     SolverRows("Empuxo", "ButtonXPMACCorel38", "JLAqua9", triple)
-        .paints("tiT", {"tiF", "tiD", "tiCos"})
-        .paints("tiCos", {"tiT", "tiD", "tiF"})
         .row("E", {"", "1000", "10", "0,002"}, "tiT", "20")
         .row("v", {"20", "1000", "10", ""}, "tiCos", "0,002")
         .warning("E and g blank", {"", "1000", "", "0,002"}, "tiT")
         .silent("v, d zero", {"20", "0", "10", ""}, "tiCos");
     SolverRows("Pressão Hidrostática", "ButtonXPMACCorel39", "JLAqua9", triple)
-        .paints("tiT", {"tiF", "tiD", "tiCos"})
-        .paints("tiF", {"tiT", "tiD", "tiCos"})
         .row("P", {"", "1000", "10", "5"}, "tiT", "50000")
         .row("d", {"50000", "", "10", "5"}, "tiF", "1000")
         .silent("d, h zero", {"50000", "", "10", "0"}, "tiF");

@@ -16,6 +16,7 @@
 #include <QTest>
 
 using AreaHarness::SolverRows;
+using AreaHarness::secondLawRows;
 using TestSupport::Student;
 
 class TestOndasEletrostatica : public AreaHarness::AreaTest
@@ -54,18 +55,6 @@ void TestOndasEletrostatica::headers_data()
     AreaHarness::headerRow("ButtonXPMACCorel76", "Equação Taylor (Cordas)", "Equação de Taylor (Cordas)", "TabSheet43");
     AreaHarness::headerRow("ButtonXPMACCorel77", "Densidade Acústica", "Densidade Acústica", "TabSheet16");
     AreaHarness::headerRow("ButtonXPMACCorel78", "Frequência Corda Vibrante", "Frequência Corda Vibrante", "TabSheet42");
-}
-
-namespace {
-
-// The second-law page as the two wave topics borrow it; its solver paints its operands.
-SolverRows secondLawRows(const char* label, const char* topic)
-{
-    SolverRows rows(label, topic, "JLAqua7", {"lnFR", "lnM", "lnA"});
-    rows.paints("lnFR", {"lnA", "lnM"}).paints("lnM", {"lnA", "lnFR"}).paints("lnA", {"lnFR", "lnM"});
-    return rows;
-}
-
 }
 
 // Rows give the fields in the page's row order (top to bottom); constant fields are left out.
@@ -148,9 +137,6 @@ void TestOndasEletrostatica::solvers_data()
         .silent("v, p zero", {"", "100", "0"}, "etv")
         .silent("p, v zero", {"0", "100", ""}, "etp");
     SolverRows("Frequência (Ondulatória)", "ButtonXPMACCorel71", "JLAqua10", {"pP", "pT", "pdT"})
-        .paints("pP", {"pT", "pdT"})
-        .paints("pT", {"pP", "pdT"})
-        .paints("pdT", {"pT", "pP"})
         .row("ƒ", {"", "20", "4"}, "pP", "5")
         .row("nº", {"5", "", "4"}, "pT", "20")
         .row("Δt", {"5", "20", ""}, "pdT", "4")

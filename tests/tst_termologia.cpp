@@ -15,18 +15,10 @@
 #include <QTest>
 
 using AreaHarness::SolverRows;
+using AreaHarness::secondLawRows;
 using TestSupport::Student;
 
 namespace {
-
-// The second-law page paints the two operands of the block that computed.
-SolverRows secondLawRows(const char* label, const char* topic)
-{
-    return SolverRows(label, topic, "JLAqua7", {"lnFR", "lnM", "lnA"})
-        .paints("lnFR", {"lnA", "lnM"})
-        .paints("lnM", {"lnA", "lnFR"})
-        .paints("lnA", {"lnFR", "lnM"});
-}
 
 const char* const energia = "ButtonXPMACCorel56";
 const char* const isotermica = "ButtonXPMACCorel52";
@@ -182,9 +174,6 @@ void TestTermologia::solvers_data()
         .row("c", {"100", "200", ""}, "lnA", "0,5")
         .silent("c, m zero", {"100", "0", ""}, "lnA");
     SolverRows("Capacidade Térmica 1", "ButtonXPMACCorel96", "JLAqua10", {"pP", "pT", "pdT"})
-        .paints("pP", {"pT", "pdT"})
-        .paints("pT", {"pP", "pdT"})
-        .paints("pdT", {"pT", "pP"})
         .row("C", {"", "500", "25"}, "pP", "20")
         .row("Q", {"20", "", "25"}, "pT", "500")
         .row("ΔT", {"20", "500", ""}, "pdT", "25")
