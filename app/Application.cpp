@@ -10,6 +10,7 @@ TApplication::TApplication(int& argc, char** argv)
     : QApplication(argc, argv)
 {
     Fonts::installSubstitutions();
+    Fonts::installApplicationFont();
     DecimalSeparator::readFrom(QLocale());
 }
 

@@ -45,13 +45,11 @@ QWidget* EquationPages::build(const QString& name)
     if (!entry)
         throw std::logic_error("no equation page named " + name.toStdString());
     auto* page = new QWidget;
-    // A field lays its text out whenever its font changes, so it would load its font once
-    // more at the size it inherits before its own size is applied. Built in the fields'
-    // font (Comic Sans MS 17 px), it loads only that one; the page then inherits again.
-    page->setFont(Fonts::layoutFont(QStringLiteral("Comic Sans MS"), 17));
-    entry->setup(page);
-    Fonts::applyPixelSizes(page);
-    page->setFont(QFont());
+    {
+        const TEdit::FontBatch fieldFonts;
+        entry->setup(page);
+        Fonts::applyPixelSizes(page);
+    }
     m_equacoes->addWidget(page);
     m_pages.insert(name, page);
     useSharpIllustration(page);

@@ -16,4 +16,8 @@ void applyPixelSizes(QWidget* root);
 // A layout's font (a Windows family) at a size in pixels, as applyPixelSizes sets it.
 QFont layoutFont(const QString& family, int pixelSize);
 
+// The menus' font (Tahoma 12 px), also the application's default font.
+QFont menuFont();
+void installApplicationFont();
+
 }

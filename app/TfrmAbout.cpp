@@ -32,7 +32,7 @@ void TfrmAbout::build()
     connect(ui->ButtonXPMACCorel31, &QPushButton::clicked, this,
             [this] { runEventHandler([this] { ButtonXPMACCorel31Click(); }); });
 
-    m_xpMenu = TXPMenu::forWindow(this, Fonts::layoutFont(QStringLiteral("Tahoma"), 12), true);
+    m_xpMenu = TXPMenu::forWindow(this, Fonts::menuFont(), true);
 }
 
 void TfrmAbout::showEvent(QShowEvent* e)

@@ -60,6 +60,9 @@ TfrmMain::TfrmMain(QWidget* parent)
     , ui(std::make_unique<Ui::TfrmMain>())
 {
     ui->setupUi(this);
+    // The menu bar measures its items whenever its font changes; it is given the menus'
+    // font before the window's own font reaches it.
+    ui->MainMenu1->setFont(Fonts::menuFont());
     Fonts::applyPixelSizes(this);
     // The two page controls hide their tab rows: the topic lists under the area bar,
     // the equation pages under the header.
@@ -81,7 +84,7 @@ TfrmMain::TfrmMain(QWidget* parent)
     m_events->setObjectName(QStringLiteral("ApplicationEvents1"));
     m_events->OnException = [this](QObject* sender, const std::exception& e) { ApplicationEvents1Exception(sender, e); };
 
-    m_xpMenu = TXPMenu::forWindow(this, Fonts::layoutFont(QStringLiteral("Tahoma"), 12), false);
+    m_xpMenu = TXPMenu::forWindow(this, Fonts::menuFont(), false);
     // Pages and lists are built on first use, after the painter took the window over.
     connect(m_pages, &EquationPages::pageBuilt, m_xpMenu, &TXPMenu::hookControls);
     connect(m_lists, &TopicLists::listBuilt, m_xpMenu, &TXPMenu::hookControls);

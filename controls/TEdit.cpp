@@ -4,6 +4,7 @@
 #include "engine/KeyFilters.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenu>
 
@@ -17,6 +18,35 @@ TEdit::TEdit(QWidget* parent)
     QPalette pal = palette();
     pal.setColor(QPalette::Text, givenColor());
     setPalette(pal);
+    if (s_batch) {
+        m_fontHeld = true;
+        s_batch->m_fields.emplace_back(this);
+    }
+}
+
+TEdit::FontBatch::FontBatch()
+    : m_outer(s_batch)
+{
+    s_batch = this;
+}
+
+TEdit::FontBatch::~FontBatch()
+{
+    s_batch = m_outer;
+    for (TEdit* field : m_fields) {
+        if (!field)
+            continue;
+        field->m_fontHeld = false;
+        QEvent changed(QEvent::FontChange);
+        QCoreApplication::sendEvent(field, &changed);
+    }
+}
+
+void TEdit::changeEvent(QEvent* e)
+{
+    if (e->type() == QEvent::FontChange && m_fontHeld)
+        return;
+    QLineEdit::changeEvent(e);
 }
 
 void TEdit::paintGiven()

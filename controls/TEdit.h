@@ -3,6 +3,8 @@
 #include "engine/Field.h"
 
 #include <QLineEdit>
+#include <QPointer>
+#include <vector>
 
 // A field of an equation page: a single-line edit whose key filter decides, character
 // by character, what typing may insert.
@@ -25,6 +27,23 @@ public:
     // The given colour: every field's font has it at rest.
     static QColor givenColor() { return QColor(0, 0, 255); }
 
+    // A form gives a field its font in steps (the layout's family, then its size), and a
+    // field lays its text out at each one. Fields built while a batch lives take only the
+    // font they have when it ends.
+    class FontBatch
+    {
+    public:
+        FontBatch();
+        ~FontBatch();
+        FontBatch(const FontBatch&) = delete;
+        FontBatch& operator=(const FontBatch&) = delete;
+
+    private:
+        friend class TEdit;
+        std::vector<QPointer<TEdit>> m_fields;
+        FontBatch* m_outer;
+    };
+
 signals:
     // Return or keypad Enter was pressed in the field.
     void enterPressed();
@@ -33,9 +52,12 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     std::optional<QChar> filter(QChar c) const;
 
     bool m_tiCos = false;
+    bool m_fontHeld = false;
+    static inline FontBatch* s_batch = nullptr;
 };

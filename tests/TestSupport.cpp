@@ -19,6 +19,7 @@ namespace TestSupport {
 void prepare()
 {
     Fonts::installSubstitutions();
+    Fonts::installApplicationFont();
     DecimalSeparator::set(u',');
 }
 
