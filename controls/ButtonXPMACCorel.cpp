@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QFile>
 #include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
@@ -41,6 +42,24 @@ const QImage& resourcePicture(const QString& name, QRgb key, bool twice)
         it = cache.insert(file, picture);
     }
     return *it;
+}
+
+bool pictureExists(const QString& name)
+{
+    return QFile::exists(QStringLiteral(":/pictures/") + name + QStringLiteral(".png"));
+}
+
+// The twice-size picture on a high-DPI screen when there is one, else the logical one.
+const QImage& picture(const QString& name, QRgb key, qreal dpr)
+{
+    static const QImage none;
+    if (name.isEmpty())
+        return none;
+    if (dpr > 1.0) {
+        if (const QImage& twice = resourcePicture(name, key, true); !twice.isNull())
+            return twice;
+    }
+    return resourcePicture(name, key, false);
 }
 
 QString skinName(TButtonXPMACCorel::TSkinGlyph skin)
@@ -118,29 +137,30 @@ QImage TButtonXPMACCorel::skinPicture(TSkinGlyph skin, qreal scale)
     return resourcePicture(skinName(skin), kSkinKey, scale > 1.0);
 }
 
+// A picture that cannot be loaded leaves the previous one in place. Pictures are
+// decoded when first drawn: most buttons take another skin from their form right after
+// construction, and no button draws the glNone glyph.
 void TButtonXPMACCorel::loadSkin()
 {
-    // A picture that cannot be loaded leaves the previous one in place.
-    const QImage& once = resourcePicture(skinName(m_skin), kSkinKey, false);
-    if (!once.isNull()) {
-        m_skinImage = once;
-        m_skinImage2x = resourcePicture(skinName(m_skin), kSkinKey, true);
-    }
+    if (pictureExists(skinName(m_skin)))
+        m_skinName = skinName(m_skin);
 }
 
 void TButtonXPMACCorel::loadGlyph()
 {
     if (m_glyphKind == glBitmap) {
         m_glyph = autoTransparent(m_bitmap);
-        m_glyph2x = QImage();
-    } else {
-        const QImage& once = resourcePicture(glyphName(m_glyphKind), kGlyphKey, false);
-        if (!once.isNull()) {
-            m_glyph = once;
-            m_glyph2x = resourcePicture(glyphName(m_glyphKind), kGlyphKey, true);
-        }
+        m_glyphName.clear();
+    } else if (pictureExists(glyphName(m_glyphKind))) {
+        m_glyphName = glyphName(m_glyphKind);
+        m_glyph = QImage();
     }
-    m_glyphWidth = m_glyphKind == glNone ? 0 : int(m_glyph.deviceIndependentSize().width());
+    m_glyphWidth = m_glyphKind == glNone ? 0 : int(glyph(1.0).deviceIndependentSize().width());
+}
+
+const QImage& TButtonXPMACCorel::glyph(qreal dpr) const
+{
+    return m_glyphName.isEmpty() ? m_glyph : picture(m_glyphName, kGlyphKey, dpr);
 }
 
 bool TButtonXPMACCorel::activeWith(const QWidget* focused) const
@@ -191,7 +211,7 @@ void TButtonXPMACCorel::mouseDoubleClickEvent(QMouseEvent* e)
 void TButtonXPMACCorel::drawSkinFace(QPainter& p, int cell) const
 {
     const qreal dpr = devicePixelRatioF();
-    const QImage& skin = dpr > 1.0 && !m_skinImage2x.isNull() ? m_skinImage2x : m_skinImage;
+    const QImage& skin = picture(m_skinName, kSkinKey, dpr);
     if (skin.isNull())
         return;
     const qreal s = skin.devicePixelRatio();
@@ -331,14 +351,14 @@ void TButtonXPMACCorel::paintEvent(QPaintEvent*)
     const QString caption = text();
     const int textWidth = fontMetrics().horizontalAdvance(QString(caption).remove(QLatin1Char('&')));
     QRect textRect = r;
-    if (m_glyphKind == glNone || m_glyph.isNull()) {
+    const QImage& shownGlyph = m_glyphKind == glNone ? QImage() : glyph(devicePixelRatioF());
+    if (shownGlyph.isNull()) {
         textRect.setLeft((width() - textWidth) / 2);
     } else {
-        const QSizeF glyphSize = m_glyph.deviceIndependentSize();
+        const QSizeF glyphSize = shownGlyph.deviceIndependentSize();
         const int gx = (width() - textWidth - m_glyphWidth - 4) / 2;
         const int gy = (height() - int(glyphSize.height())) / 2;
-        const QImage& glyph = devicePixelRatioF() > 1.0 && !m_glyph2x.isNull() ? m_glyph2x : m_glyph;
-        p.drawImage(QPoint(gx + pressed, gy + pressed), glyph);
+        p.drawImage(QPoint(gx + pressed, gy + pressed), shownGlyph);
         textRect.setLeft(gx + m_glyphWidth + 4);
     }
     if (pressed) {

@@ -56,6 +56,7 @@ protected:
 private:
     void loadSkin();
     void loadGlyph();
+    const QImage& glyph(qreal dpr) const;
     bool activeWith(const QWidget* focused) const;
     void followFocus(QWidget* focused);
     void drawSkinFace(QPainter& p, int cell) const;
@@ -65,12 +66,12 @@ private:
     TGlyphKind m_glyphKind = glNone;
     int m_glyphWidth = 0;
     QPixmap m_bitmap;
-    // Logical-size skin and glyph with their transparent colour removed, and the
-    // sharper twice-size versions drawn on high-DPI screens when there are any.
-    QImage m_skinImage;
-    QImage m_skinImage2x;
+    // The resources of the skin and glyph shown (decoded, without their transparent
+    // colour, when first drawn, in the size the screen needs); an assigned glyph
+    // picture is kept as it was given.
+    QString m_skinName;
+    QString m_glyphName;
     QImage m_glyph;
-    QImage m_glyph2x;
     bool m_defaultLook = false;
     bool m_mouseOver = false;
 };
