@@ -301,7 +301,11 @@ void TButtonXPMACCorel::paintEvent(QPaintEvent*)
     QRect r = rect();
     int cell = CellNormal;
 
-    m_mouseOver = QRect(mapToGlobal(QPoint(0, 0)), size()).contains(QCursor::pos());
+    // Asking the platform where the pointer is costs a round trip to the display server,
+    // so it is asked only when the pointer may be over the button: the toolkit has seen it
+    // enter, the last draw found it there, or the button is held down.
+    const bool mayBeOver = underMouse() || m_mouseOver || isDown();
+    m_mouseOver = mayBeOver && QRect(mapToGlobal(QPoint(0, 0)), size()).contains(QCursor::pos());
     // Qt has no notification when a button is made the default one, so the
     // flag is brought up to date with the window's focus before each draw too.
     m_defaultLook = activeWith(window()->focusWidget());

@@ -54,7 +54,12 @@ struct List
     }
 
     void pointAway() { QCursor::setPos(window.mapToGlobal(QPoint(300, 180))); }
-    void pointAtButton() { QCursor::setPos(button->mapToGlobal(QPoint(20, 10))); }
+    // The toolkit learns of the move through its events, as it would from a mouse.
+    void pointAtButton()
+    {
+        QCursor::setPos(button->mapToGlobal(QPoint(20, 10)));
+        QCoreApplication::processEvents();
+    }
     QImage shot() const { return button->grab().toImage(); }
 };
 
