@@ -13,6 +13,8 @@
 #include "engine/DecimalSeparator.h"
 
 #include <QAction>
+#include <QFontDatabase>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
@@ -58,6 +60,7 @@ private slots:
     void localeChange();
     void aboutWindow();
     void otherExceptionsAreSwallowed();
+    void fontsAreResolvedOnce();
 
 private:
     TfrmMain* m_main = nullptr;
@@ -475,6 +478,27 @@ void TestMainWindow::otherExceptionsAreSwallowed()
     });
     QCOMPARE(ran, 3);
     QCOMPARE(seen.count, 0);
+}
+
+// Every font asks for one installed family, so a font shown by many widgets has one
+// engine; a form's fields lay their text out in the font they end with.
+void TestMainWindow::fontsAreResolvedOnce()
+{
+    const QStringList installed = QFontDatabase::families();
+    for (const QWidget* w : m_main->findChildren<QWidget*>()) {
+        const QStringList families = w->font().families();
+        QVERIFY2(families.size() == 1 && installed.contains(families.first(), Qt::CaseInsensitive),
+                 qPrintable(w->objectName() + ": " + families.join(',')));
+    }
+    auto* field = qobject_cast<TEdit*>(m_student->widget("eSS"));
+    QCOMPARE(field->font().pixelSize(), 17);
+    QLineEdit given;
+    given.setFont(field->font());
+    given.resize(field->size());
+    for (QLineEdit* e : {static_cast<QLineEdit*>(field), &given})
+        e->setText(QStringLiteral("12"));
+    QCOMPARE(field->inputMethodQuery(Qt::ImCursorRectangle).toRect().height(),
+             given.inputMethodQuery(Qt::ImCursorRectangle).toRect().height());
 }
 
 VELQUORA_TEST_MAIN(TestMainWindow)
