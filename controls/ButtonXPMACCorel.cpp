@@ -355,7 +355,7 @@ void TButtonXPMACCorel::paintEvent(QPaintEvent*)
     const QString caption = text();
     const int textWidth = fontMetrics().horizontalAdvance(QString(caption).remove(QLatin1Char('&')));
     QRect textRect = r;
-    const QImage& shownGlyph = m_glyphKind == glNone ? QImage() : glyph(devicePixelRatioF());
+    const QImage shownGlyph = m_glyphKind == glNone ? QImage() : glyph(devicePixelRatioF());
     if (shownGlyph.isNull()) {
         textRect.setLeft((width() - textWidth) / 2);
     } else {
