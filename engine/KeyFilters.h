@@ -9,8 +9,8 @@ namespace KeyFilters {
 
 inline constexpr char16_t backspace = 8;
 
-// Digits, signs, exponent letters, the comma and backspace; "." becomes the locale's
-// decimal separator (the comma in the comma locale).
+// Digits, signs, exponent letters, the comma and backspace; "." and "," become the
+// locale's decimal separator (the comma in the comma locale, the point in a point locale).
 std::optional<QChar> eSKeyPress(QChar key, QChar decimalSeparator);
 
 // Digits, "-", ",", "." and backspace; nothing is replaced. For the cosine and

@@ -10,19 +10,31 @@
 // format); a platform whose long double is narrower would print other digits.
 static_assert(std::numeric_limits<long double>::digits == 64, "long double must be the 80-bit extended format");
 
-// Every failure of a calculation is one of these; the window judges them by message alone.
+// Every failure of a calculation has a kind: the window shows its warning for a blank
+// operand only, and the working says in words what went wrong.
 class EngineError : public std::runtime_error
 {
 public:
-    using std::runtime_error::runtime_error;
+    enum class Kind { BlankOperand, NotANumber, DivisionByZero, InvalidOperation, Overflow };
+
+    EngineError(Kind kind, const std::string& message)
+        : std::runtime_error(message)
+        , m_kind(kind)
+    {
+    }
+    Kind kind() const { return m_kind; }
+
+private:
+    Kind m_kind;
 };
 
-// Text that is not a number ("'%s' is not a valid floating point value").
+// Text that is not a number ("'%s' is not a valid floating point value"); an empty text
+// is a blank operand.
 class ConversionError : public EngineError
 {
 public:
-    explicit ConversionError(const QString& message)
-        : EngineError(message.toStdString())
+    ConversionError(QStringView text, const QString& message)
+        : EngineError(text.isEmpty() ? Kind::BlankOperand : Kind::NotANumber, message.toStdString())
         , m_message(message)
     {
     }
@@ -37,10 +49,23 @@ private:
 class MathError : public EngineError
 {
 public:
-    using EngineError::EngineError;
-    static constexpr const char* divisionByZero = "Floating point division by zero";
-    static constexpr const char* overflow = "Floating point overflow";
-    static constexpr const char* invalidOperation = "Invalid floating point operation";
+    explicit MathError(Kind kind)
+        : EngineError(kind, messageOf(kind))
+    {
+    }
+
+private:
+    static const char* messageOf(Kind kind)
+    {
+        switch (kind) {
+        case Kind::DivisionByZero:
+            return "Floating point division by zero";
+        case Kind::Overflow:
+            return "Floating point overflow";
+        default:
+            return "Invalid floating point operation";
+        }
+    }
 };
 
 // An 80-bit extended value (64-bit significand, round to nearest even) whose arithmetic
@@ -49,6 +74,8 @@ public:
 // optimiser or a sanitizer does with those flags. Underflow stays quiet.
 class Number
 {
+    using Kind = EngineError::Kind;
+
 public:
     constexpr Number() = default;
     // A value from outside the arithmetic (a conversion, a constant) is checked like a
@@ -63,15 +90,14 @@ public:
     friend Number operator/(Number a, Number b)
     {
         if (b.m_value == 0)
-            throw MathError(a.m_value == 0 || std::isnan(a.m_value) ? MathError::invalidOperation
-                                                                    : MathError::divisionByZero);
+            throw MathError(a.m_value == 0 || std::isnan(a.m_value) ? Kind::InvalidOperation : Kind::DivisionByZero);
         return Number(a.m_value / b.m_value);
     }
     friend Number operator-(Number a) { return Number(-a.m_value); }
     friend Number sqrt(Number a)
     {
         if (a.m_value < 0)
-            throw MathError(MathError::invalidOperation);
+            throw MathError(Kind::InvalidOperation);
         return Number(std::sqrt(a.m_value));
     }
     friend bool operator==(Number a, Number b) { return a.m_value == b.m_value; }
@@ -80,9 +106,9 @@ private:
     static long double finite(long double r)
     {
         if (std::isnan(r))
-            throw MathError(MathError::invalidOperation);
+            throw MathError(Kind::InvalidOperation);
         if (std::isinf(r))
-            throw MathError(MathError::overflow);
+            throw MathError(Kind::Overflow);
         return r;
     }
 

@@ -67,7 +67,7 @@ QString conversionMessage(QStringView text)
 
 Number toNumber(QStringView text, QChar decimalSeparator)
 {
-    const auto invalid = [text] { throw ConversionError(conversionMessage(text)); };
+    const auto invalid = [text] { throw ConversionError(text, conversionMessage(text)); };
     const qsizetype n = text.size();
     qsizetype i = 0;
     Parts p;
@@ -108,7 +108,7 @@ Number toNumber(QStringView text, QChar decimalSeparator)
 Number parseTolerant(QStringView text, QChar decimalSeparator)
 {
     if (text.isEmpty())
-        throw ConversionError(conversionMessage(text));
+        throw ConversionError(text, conversionMessage(text));
     const qsizetype n = text.size();
     qsizetype i = 0;
     Parts p;
@@ -139,7 +139,7 @@ Number parseTolerant(QStringView text, QChar decimalSeparator)
     }
     if (i != n)
         return notANumber();
-    return Number(toFloat<double>(p, [] { throw MathError(MathError::overflow); }));
+    return Number(toFloat<double>(p, [] { throw MathError(EngineError::Kind::Overflow); }));
 }
 
 QString format(Number value, QChar decimalSeparator)
@@ -148,7 +148,7 @@ QString format(Number value, QChar decimalSeparator)
     // A Number is finite by construction; a value that is not would print as digits of
     // nothing, so it is refused like the arithmetic refuses it.
     if (!std::isfinite(x))
-        throw MathError(std::isnan(x) ? MathError::invalidOperation : MathError::overflow);
+        throw MathError(std::isnan(x) ? EngineError::Kind::InvalidOperation : EngineError::Kind::Overflow);
     if (x == 0)
         return QStringLiteral("0");
 

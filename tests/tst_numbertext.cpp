@@ -59,9 +59,9 @@ void TestNumberText::eSKeyPress_data()
     QTest::newRow("enter") << QChar(13) << comma << none;
     QTest::newRow("tab") << QChar(9) << comma << none;
     QTest::newRow("slash") << QChar(u'/') << comma << none;
-    // In a point locale the point stays a point, and the comma still passes.
+    // In a point locale the point stays a point, and a comma becomes one.
     QTest::newRow("point locale: point") << dot << dot << dot;
-    QTest::newRow("point locale: comma") << comma << dot << comma;
+    QTest::newRow("point locale: comma") << comma << dot << dot;
 }
 
 void TestNumberText::eSKeyPress()
