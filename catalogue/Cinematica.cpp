@@ -123,19 +123,19 @@ const std::span<const Solver> solvers = solverTable;
 void JLAqua3Click(Calcular& c)
 {
     c.block("eSSo", [&] {
-        const Number S = c.strict("eSS"), t = c.strict("eST"), V = c.tolerant("eV");
+        const Term S = c.strict("eSS"), t = c.strict("eST"), V = c.tolerant("eV");
         return S - (V * t);
     }, {"eV", "eSS", "eST"});
     c.block("eST", [&] {
-        const Number S = c.strict("eSS"), So = c.strict("eSSo"), V = c.tolerant("eV");
+        const Term S = c.strict("eSS"), So = c.strict("eSSo"), V = c.tolerant("eV");
         return (S - So) / V;
     }, {"eV", "eSS", "eSSo"});
     c.block("eSS", [&] {
-        const Number So = c.strict("eSSo"), t = c.strict("eST"), V = c.tolerant("eV");
+        const Term So = c.strict("eSSo"), t = c.strict("eST"), V = c.tolerant("eV");
         return (V * t) + So;
     }, {"eV", "eSSo", "eST"});
     c.block("eV", [&] {
-        const Number S = c.strict("eSS"), So = c.strict("eSSo"), t = c.strict("eST");
+        const Term S = c.strict("eSS"), So = c.strict("eSSo"), t = c.strict("eST");
         return (S - So) / t;
     }, {"eSS", "eSSo", "eST"});
 }
@@ -144,15 +144,15 @@ void JLAqua3Click(Calcular& c)
 void JLAqua1Click(Calcular& c)
 {
     c.block("eVm", [&] {
-        const Number dt = c.strict("eDT"), ds = c.strict("eDS");
+        const Term dt = c.strict("eDT"), ds = c.strict("eDS");
         return ds / dt;
     });
     c.block("eDS", [&] {
-        const Number Vm = c.strict("eVm"), dt = c.strict("eDT");
+        const Term Vm = c.strict("eVm"), dt = c.strict("eDT");
         return Vm * dt;
     });
     c.block("eDT", [&] {
-        const Number Vm = c.strict("eVm"), ds = c.strict("eDS");
+        const Term Vm = c.strict("eVm"), ds = c.strict("eDS");
         return ds / Vm;
     });
 }
@@ -161,15 +161,15 @@ void JLAqua1Click(Calcular& c)
 void JLAqua2Click(Calcular& c)
 {
     c.block("aeA", [&] {
-        const Number dt = c.strict("aeDT"), dv = c.strict("aeDS");
+        const Term dt = c.strict("aeDT"), dv = c.strict("aeDS");
         return dv / dt;
     });
     c.block("aeDS", [&] {
-        const Number a = c.strict("aeA"), dt = c.strict("aeDT");
+        const Term a = c.strict("aeA"), dt = c.strict("aeDT");
         return a * dt;
     });
     c.block("aeDT", [&] {
-        const Number a = c.strict("aeA"), dv = c.strict("aeDS");
+        const Term a = c.strict("aeA"), dv = c.strict("aeDS");
         return dv / a;
     });
 }
@@ -179,19 +179,19 @@ void JLAqua2Click(Calcular& c)
 void JLAqua4Click(Calcular& c)
 {
     c.block("muvV", [&] {
-        const Number Vo = c.strict("muvVo"), a = c.strict("muvA"), t = c.tolerant("muvT");
+        const Term Vo = c.strict("muvVo"), a = c.strict("muvA"), t = c.tolerant("muvT");
         return (a * t) + Vo;
     }, {"muvVo", "muvA", "muvT"});
     c.block("muvA", [&] {
-        const Number V = c.strict("muvV"), Vo = c.strict("muvVo"), t = c.tolerant("muvT");
+        const Term V = c.strict("muvV"), Vo = c.strict("muvVo"), t = c.tolerant("muvT");
         return (V - Vo) / t;
     }, {"muvV", "muvVo", "muvT"});
     c.block("muvVo", [&] {
-        const Number V = c.strict("muvV"), a = c.strict("muvA"), t = c.tolerant("muvT");
+        const Term V = c.strict("muvV"), a = c.strict("muvA"), t = c.tolerant("muvT");
         return V - (a * t);
     }, {"muvV", "muvA", "muvT"});
     c.block("muvT", [&] {
-        const Number V = c.strict("muvV"), Vo = c.strict("muvVo"), a = c.strict("muvA");
+        const Term V = c.strict("muvV"), Vo = c.strict("muvVo"), a = c.strict("muvA");
         return (V - Vo) / a;
     }, {"muvV", "muvVo", "muvA"});
 }
@@ -201,19 +201,19 @@ void JLAqua4Click(Calcular& c)
 void JLAqua5Click(Calcular& c)
 {
     c.block("tcV", [&] {
-        const Number Vo = c.strict("tcVo"), a = c.strict("tcA"), ds = c.tolerant("tcDS");
+        const Term Vo = c.strict("tcVo"), a = c.strict("tcA"), ds = c.tolerant("tcDS");
         return sqrt((Vo * Vo) + ((a * two) * ds));
     });
     c.block("tcVo", [&] {
-        const Number V = c.strict("tcV"), a = c.strict("tcA"), ds = c.tolerant("tcDS");
+        const Term V = c.strict("tcV"), a = c.strict("tcA"), ds = c.tolerant("tcDS");
         return sqrt((V * V) - ((ds * two) * a));
     });
     c.block("tcA", [&] {
-        const Number V = c.strict("tcV"), Vo = c.strict("tcVo"), ds = c.tolerant("tcDS");
+        const Term V = c.strict("tcV"), Vo = c.strict("tcVo"), ds = c.tolerant("tcDS");
         return ((V * V) - (Vo * Vo)) / (ds * two);
     });
     c.block("tcDS", [&] {
-        const Number V = c.strict("tcV"), Vo = c.strict("tcVo"), a = c.strict("tcA");
+        const Term V = c.strict("tcV"), Vo = c.strict("tcVo"), a = c.strict("tcA");
         return ((V * V) - (Vo * Vo)) / (a * two);
     });
 }
@@ -223,11 +223,11 @@ void JLAqua5Click(Calcular& c)
 void JLAqua6Click(Calcular& c)
 {
     c.block("vaw", [&] {
-        const Number f = c.strict("vaf"), pi = c.strict("Edit3");
+        const Term f = c.strict("vaf"), pi = c.strict("Edit3");
         return (pi * two) * f;
     });
     c.block("vaf", [&] {
-        const Number w = c.strict("vaw"), pi = c.strict("Edit3");
+        const Term w = c.strict("vaw"), pi = c.strict("Edit3");
         return w / (pi * two);
     });
 }
@@ -236,15 +236,15 @@ void JLAqua6Click(Calcular& c)
 void JLAqua12Click(Calcular& c)
 {
     c.block("acac", [&] {
-        const Number v = c.strict("acv"), R = c.strict("acr");
+        const Term v = c.strict("acv"), R = c.strict("acr");
         return (v * v) / R;
     });
     c.block("acv", [&] {
-        const Number ac = c.strict("acac"), R = c.strict("acr");
+        const Term ac = c.strict("acac"), R = c.strict("acr");
         return sqrt(ac * R);
     });
     c.block("acr", [&] {
-        const Number ac = c.strict("acac"), v = c.strict("acv");
+        const Term ac = c.strict("acac"), v = c.strict("acv");
         return (v * v) / ac;
     });
 }
@@ -253,15 +253,15 @@ void JLAqua12Click(Calcular& c)
 void JLAqua45Click(Calcular& c)
 {
     c.block("tamt", [&] {
-        const Number Vo = c.strict("tamv"), g = c.strict("tamg");
+        const Term Vo = c.strict("tamv"), g = c.strict("tamg");
         return Vo / g;
     });
     c.block("tamv", [&] {
-        const Number t = c.strict("tamt"), g = c.strict("tamg");
+        const Term t = c.strict("tamt"), g = c.strict("tamg");
         return g * t;
     });
     c.block("tamg", [&] {
-        const Number t = c.strict("tamt"), Vo = c.strict("tamv");
+        const Term t = c.strict("tamt"), Vo = c.strict("tamv");
         return Vo / t;
     });
 }
@@ -270,15 +270,15 @@ void JLAqua45Click(Calcular& c)
 void JLAqua46Click(Calcular& c)
 {
     c.block("amh", [&] {
-        const Number Vo = c.strict("amv"), g = c.strict("amg");
+        const Term Vo = c.strict("amv"), g = c.strict("amg");
         return (Vo * Vo) / (g * two);
     });
     c.block("amv", [&] {
-        const Number h = c.strict("amh"), g = c.strict("amg");
+        const Term h = c.strict("amh"), g = c.strict("amg");
         return sqrt((g * two) * h);
     });
     c.block("amg", [&] {
-        const Number h = c.strict("amh"), Vo = c.strict("amv");
+        const Term h = c.strict("amh"), Vo = c.strict("amv");
         return (Vo * Vo) / (h * two);
     });
 }

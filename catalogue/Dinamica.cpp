@@ -167,15 +167,15 @@ const std::span<const Solver> solvers = solverTable;
 void JLAqua7Click(Calcular& c)
 {
     c.block("lnFR", [&] {
-        const Number a = c.strict("lnA"), m = c.strict("lnM");
+        const Term a = c.strict("lnA"), m = c.strict("lnM");
         return m * a;
     }, {"lnA", "lnM"});
     c.block("lnM", [&] {
-        const Number F = c.strict("lnFR"), a = c.strict("lnA");
+        const Term F = c.strict("lnFR"), a = c.strict("lnA");
         return F / a;
     }, {"lnA", "lnFR"});
     c.block("lnA", [&] {
-        const Number F = c.strict("lnFR"), m = c.strict("lnM");
+        const Term F = c.strict("lnFR"), m = c.strict("lnM");
         return F / m;
     }, {"lnFR", "lnM"});
 }
@@ -184,15 +184,15 @@ void JLAqua7Click(Calcular& c)
 void JLAqua8Click(Calcular& c)
 {
     c.block("fpP", [&] {
-        const Number g = c.strict("fpG"), m = c.strict("fpM");
+        const Term g = c.strict("fpG"), m = c.strict("fpM");
         return m * g;
     }, {"fpM", "fpG"});
     c.block("fpM", [&] {
-        const Number P = c.strict("fpP"), g = c.strict("fpG");
+        const Term P = c.strict("fpP"), g = c.strict("fpG");
         return P / g;
     }, {"fpP", "fpG"});
     c.block("fpG", [&] {
-        const Number P = c.strict("fpP"), m = c.strict("fpM");
+        const Term P = c.strict("fpP"), m = c.strict("fpM");
         return P / m;
     }, {"fpP", "fpM"});
 }
@@ -201,19 +201,19 @@ void JLAqua8Click(Calcular& c)
 void JLAqua9Click(Calcular& c)
 {
     c.block("tiT", [&] {
-        const Number F = c.strict("tiF"), d = c.strict("tiD"), cos = c.strict("tiCos");
+        const Term F = c.strict("tiF"), d = c.strict("tiD"), cos = c.strict("tiCos");
         return (F * d) * cos;
     }, {"tiF", "tiD", "tiCos"});
     c.block("tiF", [&] {
-        const Number T = c.strict("tiT"), d = c.strict("tiD"), cos = c.strict("tiCos");
+        const Term T = c.strict("tiT"), d = c.strict("tiD"), cos = c.strict("tiCos");
         return T / (d * cos);
     }, {"tiT", "tiD", "tiCos"});
     c.block("tiD", [&] {
-        const Number T = c.strict("tiT"), F = c.strict("tiF"), cos = c.strict("tiCos");
+        const Term T = c.strict("tiT"), F = c.strict("tiF"), cos = c.strict("tiCos");
         return T / (F * cos);
     }, {"tiT", "tiF", "tiCos"});
     c.block("tiCos", [&] {
-        const Number T = c.strict("tiT"), F = c.strict("tiF"), d = c.strict("tiD");
+        const Term T = c.strict("tiT"), F = c.strict("tiF"), d = c.strict("tiD");
         return T / (F * d);
     }, {"tiT", "tiD", "tiF"});
 }
@@ -222,15 +222,15 @@ void JLAqua9Click(Calcular& c)
 void JLAqua10Click(Calcular& c)
 {
     c.block("pP", [&] {
-        const Number T = c.strict("pT"), dt = c.strict("pdT");
+        const Term T = c.strict("pT"), dt = c.strict("pdT");
         return T / dt;
     }, {"pT", "pdT"});
     c.block("pT", [&] {
-        const Number P = c.strict("pP"), dt = c.strict("pdT");
+        const Term P = c.strict("pP"), dt = c.strict("pdT");
         return P * dt;
     }, {"pP", "pdT"});
     c.block("pdT", [&] {
-        const Number P = c.strict("pP"), T = c.strict("pT");
+        const Term P = c.strict("pP"), T = c.strict("pT");
         return T / P;
     }, {"pT", "pP"});
 }
@@ -239,16 +239,16 @@ void JLAqua10Click(Calcular& c)
 void JLAqua11Click(Calcular& c)
 {
     c.block("ecEC", [&] {
-        const Number m = c.strict("ecM"), v = c.strict("ecV");
+        const Term m = c.strict("ecM"), v = c.strict("ecV");
         return (m * (v * v)) / Number(2);
     }, {"ecM", "ecV"});
     c.block("ecM", [&] {
-        const Number Ec = c.strict("ecEC"), v = c.strict("ecV");
+        const Term Ec = c.strict("ecEC"), v = c.strict("ecV");
         return (Ec * Number(2)) / (v * v);
     }, {"ecEC", "ecV"});
     // Only the positive root.
     c.block("ecV", [&] {
-        const Number Ec = c.strict("ecEC"), m = c.strict("ecM");
+        const Term Ec = c.strict("ecEC"), m = c.strict("ecM");
         return sqrt((Ec * Number(2)) / m);
     }, {"ecEC", "ecM"});
 }

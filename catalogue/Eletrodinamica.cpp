@@ -90,31 +90,32 @@ const std::span<const Solver> solvers = solverTable;
 void JLAqua37Click(Calcular& c)
 {
     c.block("lo2R", [&] {
-        const Number p = c.strict("lo2p"), L = c.strict("lo2l"), A = c.strict("lo2a");
+        const Term p = c.strict("lo2p"), L = c.strict("lo2l"), A = c.strict("lo2a");
         return (L / A) * p;
     });
     c.block("lo2p", [&] {
-        const Number R = c.strict("lo2R"), L = c.strict("lo2l"), A = c.strict("lo2a");
+        const Term R = c.strict("lo2R"), L = c.strict("lo2l"), A = c.strict("lo2a");
         return (R * A) / L;
     });
     c.block("lo2l", [&] {
-        const Number R = c.strict("lo2R"), p = c.strict("lo2p"), A = c.strict("lo2a");
+        const Term R = c.strict("lo2R"), p = c.strict("lo2p"), A = c.strict("lo2a");
         return (R * A) / p;
     });
     c.block("lo2a", [&] {
-        const Number R = c.strict("lo2R"), p = c.strict("lo2p"), L = c.strict("lo2l");
+        const Term R = c.strict("lo2R"), p = c.strict("lo2p"), L = c.strict("lo2l");
         return (p * L) / R;
     });
 }
 
 // Resistors in series: R total = ΣR over the filled resistor fields; the total is
-// always recomputed, replacing what it held.
+// always recomputed, replacing what it held. The sum starts from 0, which the working
+// leaves out.
 void JLAqua38Click(Calcular& c)
 {
-    Number sum = Number(0);
+    Term sum = Number(0);
     for (const char* resistor : {"r1", "r2", "r3", "r4"}) {
         if (!c.isBlank(resistor))
-            sum = c.strict(resistor) + sum;
+            sum = sum + c.strict(resistor);
     }
     c.write("rsTotal", sum);
 }
@@ -123,12 +124,12 @@ void JLAqua38Click(Calcular& c)
 // R3 is optional; a blank R1 or R2 is a missing operand, not a zero.
 void JLAqua39Click(Calcular& c)
 {
-    const Number R1 = c.strict("rp1"), R2 = c.strict("rp2");
+    const Term R1 = c.strict("rp1"), R2 = c.strict("rp2");
     if (c.isBlank("rp3")) {
         c.write("rpTotal", (R1 * R2) / (R1 + R2));
         return;
     }
-    const Number R3 = c.strict("rp3");
+    const Term R3 = c.strict("rp3");
     c.write("rpTotal", ((R1 * R2) * R3) / ((R2 * R3) + (R1 * R3) + (R1 * R2)));
 }
 
@@ -136,15 +137,15 @@ void JLAqua39Click(Calcular& c)
 void JLAqua40Click(Calcular& c)
 {
     c.block("riR", [&] {
-        const Number R1 = c.strict("riR1"), n = c.strict("rin");
+        const Term R1 = c.strict("riR1"), n = c.strict("rin");
         return R1 / n;
     });
     c.block("rin", [&] {
-        const Number total = c.strict("riR"), R1 = c.strict("riR1");
+        const Term total = c.strict("riR"), R1 = c.strict("riR1");
         return R1 / total;
     });
     c.block("riR1", [&] {
-        const Number total = c.strict("riR"), n = c.strict("rin");
+        const Term total = c.strict("riR"), n = c.strict("rin");
         return total * n;
     });
 }
@@ -153,7 +154,7 @@ void JLAqua40Click(Calcular& c)
 void JLAqua41Click(Calcular& c)
 {
     c.block("rdr", [&] {
-        const Number R1 = c.strict("rdr1"), R2 = c.strict("rdr2");
+        const Term R1 = c.strict("rdr1"), R2 = c.strict("rdr2");
         return (R1 * R2) / (R1 + R2);
     });
 }
@@ -162,19 +163,19 @@ void JLAqua41Click(Calcular& c)
 void JLAqua42Click(Calcular& c)
 {
     c.block("rg1U", [&] {
-        const Number E = c.strict("rg1e"), r = c.strict("rg1r"), i = c.strict("rg1i");
+        const Term E = c.strict("rg1e"), r = c.strict("rg1r"), i = c.strict("rg1i");
         return E - (r * i);
     });
     c.block("rg1e", [&] {
-        const Number u = c.strict("rg1U"), r = c.strict("rg1r"), i = c.strict("rg1i");
+        const Term u = c.strict("rg1U"), r = c.strict("rg1r"), i = c.strict("rg1i");
         return (r * i) + u;
     });
     c.block("rg1r", [&] {
-        const Number u = c.strict("rg1U"), E = c.strict("rg1e"), i = c.strict("rg1i");
+        const Term u = c.strict("rg1U"), E = c.strict("rg1e"), i = c.strict("rg1i");
         return (E - u) / i;
     });
     c.block("rg1i", [&] {
-        const Number u = c.strict("rg1U"), E = c.strict("rg1e"), r = c.strict("rg1r");
+        const Term u = c.strict("rg1U"), E = c.strict("rg1e"), r = c.strict("rg1r");
         return (E - u) / r;
     });
 }
@@ -183,19 +184,19 @@ void JLAqua42Click(Calcular& c)
 void JLAqua43Click(Calcular& c)
 {
     c.block("gr2i", [&] {
-        const Number E = c.strict("gr2e"), R = c.strict("gr2r"), r = c.strict("gr2rinho");
+        const Term E = c.strict("gr2e"), R = c.strict("gr2r"), r = c.strict("gr2rinho");
         return E / (R + r);
     });
     c.block("gr2e", [&] {
-        const Number i = c.strict("gr2i"), R = c.strict("gr2r"), r = c.strict("gr2rinho");
+        const Term i = c.strict("gr2i"), R = c.strict("gr2r"), r = c.strict("gr2rinho");
         return (R + r) * i;
     });
     c.block("gr2r", [&] {
-        const Number i = c.strict("gr2i"), E = c.strict("gr2e"), r = c.strict("gr2rinho");
+        const Term i = c.strict("gr2i"), E = c.strict("gr2e"), r = c.strict("gr2rinho");
         return (E / i) - r;
     });
     c.block("gr2rinho", [&] {
-        const Number i = c.strict("gr2i"), E = c.strict("gr2e"), R = c.strict("gr2r");
+        const Term i = c.strict("gr2i"), E = c.strict("gr2e"), R = c.strict("gr2r");
         return (E / i) - R;
     });
 }
@@ -204,15 +205,15 @@ void JLAqua43Click(Calcular& c)
 void JLAqua44Click(Calcular& c)
 {
     c.block("pe3P", [&] {
-        const Number R = c.strict("pe3R"), i = c.strict("pe3i");
+        const Term R = c.strict("pe3R"), i = c.strict("pe3i");
         return (R * i) * i;
     });
     c.block("pe3R", [&] {
-        const Number P = c.strict("pe3P"), i = c.strict("pe3i");
+        const Term P = c.strict("pe3P"), i = c.strict("pe3i");
         return P / (i * i);
     });
     c.block("pe3i", [&] {
-        const Number P = c.strict("pe3P"), R = c.strict("pe3R");
+        const Term P = c.strict("pe3P"), R = c.strict("pe3R");
         return sqrt(P / R);
     });
 }

@@ -62,13 +62,13 @@ const Solver solverTable[] = {
 };
 
 // Coulomb's constant, exact in 80 bits.
-const Number k = Number(9000000000);
+const Term k = Term::constant("k", Number(9000000000));
 
 // The elementary charge, held as text and converted at each use like a typed value, so it
 // reads the same whatever the user's decimal separator.
-Number elementaryCharge(Calcular& c)
+Term elementaryCharge(Calcular& c)
 {
-    return c.constant("0,00000000000000000016");
+    return c.constant("e", "0,00000000000000000016");
 }
 
 // Results of the charge page look like its constant field, "1,6x10E-19": "x10" goes in
@@ -90,11 +90,11 @@ const std::span<const Solver> solvers = solverTable;
 void JLAqua30Click(Calcular& c)
 {
     c.block("cecQ", [&] {
-        const Number n = c.strict("cecN"), e = elementaryCharge(c);
+        const Term n = c.strict("cecN"), e = elementaryCharge(c);
         return n * e;
     }, withTimesTen);
     c.block("cecN", [&] {
-        const Number Q = c.strict("cecQ"), e = elementaryCharge(c);
+        const Term Q = c.strict("cecQ"), e = elementaryCharge(c);
         return Q / e;
     }, withTimesTen);
 }
@@ -103,19 +103,19 @@ void JLAqua30Click(Calcular& c)
 void JLAqua31Click(Calcular& c)
 {
     c.block("lcF", [&] {
-        const Number Q = c.strict("lcQ1"), q = c.strict("lcq2"), d = c.strict("lcd");
+        const Term Q = c.strict("lcQ1"), q = c.strict("lcq2"), d = c.strict("lcd");
         return ((k * Q) * q) / (d * d);
     });
     c.block("lcQ1", [&] {
-        const Number F = c.strict("lcF"), q = c.strict("lcq2"), d = c.strict("lcd");
+        const Term F = c.strict("lcF"), q = c.strict("lcq2"), d = c.strict("lcd");
         return ((F * d) * d) / (k * q);
     });
     c.block("lcq2", [&] {
-        const Number F = c.strict("lcF"), Q = c.strict("lcQ1"), d = c.strict("lcd");
+        const Term F = c.strict("lcF"), Q = c.strict("lcQ1"), d = c.strict("lcd");
         return ((F * d) * d) / (k * Q);
     });
     c.block("lcd", [&] {
-        const Number F = c.strict("lcF"), Q = c.strict("lcQ1"), q = c.strict("lcq2");
+        const Term F = c.strict("lcF"), Q = c.strict("lcQ1"), q = c.strict("lcq2");
         return sqrt(((k * Q) * q) / F);
     });
 }
@@ -124,15 +124,15 @@ void JLAqua31Click(Calcular& c)
 void JLAqua32Click(Calcular& c)
 {
     c.block("vcE", [&] {
-        const Number Q = c.strict("vcQ"), d = c.strict("vcD");
+        const Term Q = c.strict("vcQ"), d = c.strict("vcD");
         return (k * Q) / (d * d);
     });
     c.block("vcQ", [&] {
-        const Number E = c.strict("vcE"), d = c.strict("vcD");
+        const Term E = c.strict("vcE"), d = c.strict("vcD");
         return ((E * d) * d) / k;
     });
     c.block("vcD", [&] {
-        const Number E = c.strict("vcE"), Q = c.strict("vcQ");
+        const Term E = c.strict("vcE"), Q = c.strict("vcQ");
         return sqrt((k * Q) / E);
     });
 }
@@ -141,19 +141,19 @@ void JLAqua32Click(Calcular& c)
 void JLAqua33Click(Calcular& c)
 {
     c.block("epeE", [&] {
-        const Number Q = c.strict("epeQ1"), q = c.strict("epeQ2"), d = c.strict("epeD");
+        const Term Q = c.strict("epeQ1"), q = c.strict("epeQ2"), d = c.strict("epeD");
         return ((k * Q) * q) / d;
     });
     c.block("epeQ1", [&] {
-        const Number E = c.strict("epeE"), q = c.strict("epeQ2"), d = c.strict("epeD");
+        const Term E = c.strict("epeE"), q = c.strict("epeQ2"), d = c.strict("epeD");
         return (E * d) / (k * q);
     });
     c.block("epeQ2", [&] {
-        const Number E = c.strict("epeE"), Q = c.strict("epeQ1"), d = c.strict("epeD");
+        const Term E = c.strict("epeE"), Q = c.strict("epeQ1"), d = c.strict("epeD");
         return (E * d) / (k * Q);
     });
     c.block("epeD", [&] {
-        const Number E = c.strict("epeE"), Q = c.strict("epeQ1"), q = c.strict("epeQ2");
+        const Term E = c.strict("epeE"), Q = c.strict("epeQ1"), q = c.strict("epeQ2");
         return ((k * Q) * q) / E;
     });
 }
@@ -162,15 +162,15 @@ void JLAqua33Click(Calcular& c)
 void JLAqua22Click(Calcular& c)
 {
     c.block("pepV", [&] {
-        const Number Q = c.strict("pepQ"), d = c.strict("pepD");
+        const Term Q = c.strict("pepQ"), d = c.strict("pepD");
         return (k * Q) / d;
     });
     c.block("pepQ", [&] {
-        const Number u = c.strict("pepV"), d = c.strict("pepD");
+        const Term u = c.strict("pepV"), d = c.strict("pepD");
         return (u * d) / k;
     });
     c.block("pepD", [&] {
-        const Number u = c.strict("pepV"), Q = c.strict("pepQ");
+        const Term u = c.strict("pepV"), Q = c.strict("pepQ");
         return (k * Q) / u;
     });
 }
@@ -180,15 +180,15 @@ void JLAqua22Click(Calcular& c)
 void JLAqua34Click(Calcular& c)
 {
     c.block("ceuF", [&] {
-        const Number second = c.strict("ceuE"), third = c.strict("ceuQ");
+        const Term second = c.strict("ceuE"), third = c.strict("ceuQ");
         return second * third;
     });
     c.block("ceuE", [&] {
-        const Number first = c.strict("ceuF"), third = c.strict("ceuQ");
+        const Term first = c.strict("ceuF"), third = c.strict("ceuQ");
         return first / third;
     });
     c.block("ceuQ", [&] {
-        const Number first = c.strict("ceuF"), second = c.strict("ceuE");
+        const Term first = c.strict("ceuF"), second = c.strict("ceuE");
         return first / second;
     });
 }

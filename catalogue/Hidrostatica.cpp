@@ -94,19 +94,19 @@ const Solver solverTable[] = {
 void proportion(Calcular& c)
 {
     c.block("phF1", [&] {
-        const Number F2 = c.strict("phF2"), A1 = c.strict("phA1"), A2 = c.strict("phA2");
+        const Term F2 = c.strict("phF2"), A1 = c.strict("phA1"), A2 = c.strict("phA2");
         return (F2 * A1) / A2;
     });
     c.block("phF2", [&] {
-        const Number F1 = c.strict("phF1"), A1 = c.strict("phA1"), A2 = c.strict("phA2");
+        const Term F1 = c.strict("phF1"), A1 = c.strict("phA1"), A2 = c.strict("phA2");
         return (F1 * A2) / A1;
     });
     c.block("phA1", [&] {
-        const Number F1 = c.strict("phF1"), F2 = c.strict("phF2"), A2 = c.strict("phA2");
+        const Term F1 = c.strict("phF1"), F2 = c.strict("phF2"), A2 = c.strict("phA2");
         return (F1 * A2) / F2;
     });
     c.block("phA2", [&] {
-        const Number F1 = c.strict("phF1"), F2 = c.strict("phF2"), A1 = c.strict("phA1");
+        const Term F1 = c.strict("phF1"), F2 = c.strict("phF2"), A1 = c.strict("phA1");
         return (F2 * A1) / F1;
     });
 }
@@ -116,19 +116,19 @@ void proportion(Calcular& c)
 void isothermal(Calcular& c)
 {
     c.block("phF1", [&] {
-        const Number P2 = c.strict("phA2"), V2 = c.strict("phF2"), P1 = c.strict("phA1");
+        const Term P2 = c.strict("phA2"), V2 = c.strict("phF2"), P1 = c.strict("phA1");
         return (P2 * V2) / P1;
     });
     c.block("phF2", [&] {
-        const Number P1 = c.strict("phA1"), V1 = c.strict("phF1"), P2 = c.strict("phA2");
+        const Term P1 = c.strict("phA1"), V1 = c.strict("phF1"), P2 = c.strict("phA2");
         return (P1 * V1) / P2;
     });
     c.block("phA1", [&] {
-        const Number P2 = c.strict("phA2"), V2 = c.strict("phF2"), V1 = c.strict("phF1");
+        const Term P2 = c.strict("phA2"), V2 = c.strict("phF2"), V1 = c.strict("phF1");
         return (P2 * V2) / V1;
     });
     c.block("phA2", [&] {
-        const Number P1 = c.strict("phA1"), V1 = c.strict("phF1"), V2 = c.strict("phF2");
+        const Term P1 = c.strict("phA1"), V1 = c.strict("phF1"), V2 = c.strict("phF2");
         return (P1 * V1) / V2;
     });
 }
@@ -143,15 +143,15 @@ const std::span<const Solver> solvers = solverTable;
 void JLAqua13Click(Calcular& c)
 {
     c.block("prP", [&] {
-        const Number F = c.strict("prF"), A = c.strict("prA");
+        const Term F = c.strict("prF"), A = c.strict("prA");
         return F / A;
     });
     c.block("prF", [&] {
-        const Number P = c.strict("prP"), A = c.strict("prA");
+        const Term P = c.strict("prP"), A = c.strict("prA");
         return P * A;
     });
     c.block("prA", [&] {
-        const Number P = c.strict("prP"), F = c.strict("prF");
+        const Term P = c.strict("prP"), F = c.strict("prF");
         return F / P;
     });
 }
@@ -169,23 +169,23 @@ void JLAqua14Click(Calcular& c)
 void JLAqua15Click(Calcular& c)
 {
     c.block("paP", [&] {
-        const Number patm = c.strict("paPatm"), d = c.strict("paD"), g = c.strict("paG"), h = c.strict("paH");
+        const Term patm = c.strict("paPatm"), d = c.strict("paD"), g = c.strict("paG"), h = c.strict("paH");
         return ((d * g) * h) + patm;
     });
     c.block("paPatm", [&] {
-        const Number p = c.strict("paP"), d = c.strict("paD"), g = c.strict("paG"), h = c.strict("paH");
+        const Term p = c.strict("paP"), d = c.strict("paD"), g = c.strict("paG"), h = c.strict("paH");
         return p - ((d * h) * g);
     });
     c.block("paD", [&] {
-        const Number p = c.strict("paP"), patm = c.strict("paPatm"), g = c.strict("paG"), h = c.strict("paH");
+        const Term p = c.strict("paP"), patm = c.strict("paPatm"), g = c.strict("paG"), h = c.strict("paH");
         return (p - patm) / (h * g);
     });
     c.block("paG", [&] {
-        const Number p = c.strict("paP"), patm = c.strict("paPatm"), d = c.strict("paD"), h = c.strict("paH");
+        const Term p = c.strict("paP"), patm = c.strict("paPatm"), d = c.strict("paD"), h = c.strict("paH");
         return (p - patm) / (d * h);
     });
     c.block("paH", [&] {
-        const Number p = c.strict("paP"), patm = c.strict("paPatm"), d = c.strict("paD"), g = c.strict("paG");
+        const Term p = c.strict("paP"), patm = c.strict("paPatm"), d = c.strict("paD"), g = c.strict("paG");
         return (p - patm) / (d * g);
     });
 }

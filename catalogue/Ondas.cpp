@@ -102,19 +102,19 @@ const std::span<const Solver> solvers = solverTable;
 void JLAqua35Click(Calcular& c)
 {
     c.block("fcF", [&] {
-        const Number n = c.strict("fcN"), v = c.strict("fcV"), L = c.strict("fcL");
+        const Term n = c.strict("fcN"), v = c.strict("fcV"), L = c.strict("fcL");
         return (n * v) / (L * two);
     });
     c.block("fcN", [&] {
-        const Number f = c.strict("fcF"), v = c.strict("fcV"), L = c.strict("fcL");
+        const Term f = c.strict("fcF"), v = c.strict("fcV"), L = c.strict("fcL");
         return ((L * two) * f) / v;
     });
     c.block("fcV", [&] {
-        const Number f = c.strict("fcF"), n = c.strict("fcN"), L = c.strict("fcL");
+        const Term f = c.strict("fcF"), n = c.strict("fcN"), L = c.strict("fcL");
         return ((L * two) * f) / n;
     });
     c.block("fcL", [&] {
-        const Number f = c.strict("fcF"), n = c.strict("fcN"), v = c.strict("fcV");
+        const Term f = c.strict("fcF"), n = c.strict("fcN"), v = c.strict("fcV");
         return (n * v) / (f * two);
     });
 }
@@ -123,15 +123,15 @@ void JLAqua35Click(Calcular& c)
 void JLAqua36Click(Calcular& c)
 {
     c.block("etv", [&] {
-        const Number F = c.strict("etf"), p = c.strict("etp");
+        const Term F = c.strict("etf"), p = c.strict("etp");
         return sqrt(F / p);
     });
     c.block("etf", [&] {
-        const Number v = c.strict("etv"), p = c.strict("etp");
+        const Term v = c.strict("etv"), p = c.strict("etp");
         return (v * v) * p;
     });
     c.block("etp", [&] {
-        const Number v = c.strict("etv"), F = c.strict("etf");
+        const Term v = c.strict("etv"), F = c.strict("etf");
         return F / (v * v);
     });
 }

@@ -68,11 +68,11 @@ const std::span<const Solver> solvers = solverTable;
 void JLAqua25Click(Calcular& c)
 {
     c.block("aepN", [&] {
-        const Number a = c.strict("aepA");
+        const Term a = c.strict("aepA");
         return (fullTurn / a) - one;
     });
     c.block("aepA", [&] {
-        const Number n = c.strict("aepN");
+        const Term n = c.strict("aepN");
         return fullTurn / (n + one);
     });
 }
@@ -81,15 +81,15 @@ void JLAqua25Click(Calcular& c)
 void JLAqua26Click(Calcular& c)
 {
     c.block("eg1f", [&] {
-        const Number d1 = c.strict("eg1d1"), d0 = c.strict("eg1d0");
+        const Term d1 = c.strict("eg1d1"), d0 = c.strict("eg1d0");
         return one / ((one / d1) + (one / d0));
     });
     c.block("eg1d1", [&] {
-        const Number f = c.strict("eg1f"), d0 = c.strict("eg1d0");
+        const Term f = c.strict("eg1f"), d0 = c.strict("eg1d0");
         return one / ((one / f) - (one / d0));
     });
     c.block("eg1d0", [&] {
-        const Number f = c.strict("eg1f"), d1 = c.strict("eg1d1");
+        const Term f = c.strict("eg1f"), d1 = c.strict("eg1d1");
         return one / ((one / f) - (one / d1));
     });
 }
@@ -98,19 +98,19 @@ void JLAqua26Click(Calcular& c)
 void JLAqua27Click(Calcular& c)
 {
     c.block("sdn1", [&] {
-        const Number n2 = c.strict("sdn2"), senR = c.strict("sdsr"), senI = c.strict("sdsi");
+        const Term n2 = c.strict("sdn2"), senR = c.strict("sdsr"), senI = c.strict("sdsi");
         return (n2 * senR) / senI;
     });
     c.block("sdn2", [&] {
-        const Number n1 = c.strict("sdn1"), senR = c.strict("sdsr"), senI = c.strict("sdsi");
+        const Term n1 = c.strict("sdn1"), senR = c.strict("sdsr"), senI = c.strict("sdsi");
         return (n1 * senI) / senR;
     });
     c.block("sdsr", [&] {
-        const Number n1 = c.strict("sdn1"), n2 = c.strict("sdn2"), senI = c.strict("sdsi");
+        const Term n1 = c.strict("sdn1"), n2 = c.strict("sdn2"), senI = c.strict("sdsi");
         return (n1 * senI) / n2;
     });
     c.block("sdsi", [&] {
-        const Number n1 = c.strict("sdn1"), n2 = c.strict("sdn2"), senR = c.strict("sdsr");
+        const Term n1 = c.strict("sdn1"), n2 = c.strict("sdn2"), senR = c.strict("sdsr");
         return (n2 * senR) / n1;
     });
 }
@@ -119,15 +119,15 @@ void JLAqua27Click(Calcular& c)
 void JLAqua28Click(Calcular& c)
 {
     c.block("rfsL", [&] {
-        const Number n1 = c.strict("rfn1"), n2 = c.strict("rfn2");
+        const Term n1 = c.strict("rfn1"), n2 = c.strict("rfn2");
         return n1 / n2;
     });
     c.block("rfn1", [&] {
-        const Number senL = c.strict("rfsL"), n2 = c.strict("rfn2");
+        const Term senL = c.strict("rfsL"), n2 = c.strict("rfn2");
         return n2 * senL;
     });
     c.block("rfn2", [&] {
-        const Number senL = c.strict("rfsL"), n1 = c.strict("rfn1");
+        const Term senL = c.strict("rfsL"), n1 = c.strict("rfn1");
         return n1 / senL;
     });
 }
@@ -136,11 +136,11 @@ void JLAqua28Click(Calcular& c)
 void JLAqua29Click(Calcular& c)
 {
     c.block("vlV", [&] {
-        const Number f = c.strict("vlf");
+        const Term f = c.strict("vlf");
         return one / f;
     });
     c.block("vlf", [&] {
-        const Number V = c.strict("vlV");
+        const Term V = c.strict("vlV");
         return one / V;
     });
 }

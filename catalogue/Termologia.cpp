@@ -176,11 +176,11 @@ const std::span<const Solver> solvers = solverTable;
 void JLAqua16Click(Calcular& c)
 {
     c.block("ecfc", [&] {
-        const Number F = c.strict("ecff");
+        const Term F = c.strict("ecff");
         return ((F - Number(32)) * Number(5)) / Number(9);
     });
     c.block("ecff", [&] {
-        const Number C = c.strict("ecfc");
+        const Term C = c.strict("ecfc");
         return ((C * Number(9)) + Number(160)) / Number(5);
     });
 }
@@ -189,11 +189,11 @@ void JLAqua16Click(Calcular& c)
 void JLAqua17Click(Calcular& c)
 {
     c.block("eckc", [&] {
-        const Number K = c.strict("eckk");
+        const Term K = c.strict("eckk");
         return K - Number(273);
     });
     c.block("eckk", [&] {
-        const Number C = c.strict("eckc");
+        const Term C = c.strict("eckc");
         return C + Number(273);
     });
 }
@@ -202,11 +202,11 @@ void JLAqua17Click(Calcular& c)
 void JLAqua18Click(Calcular& c)
 {
     c.block("efkk", [&] {
-        const Number F = c.strict("efkf");
+        const Term F = c.strict("efkf");
         return ((F * Number(5)) + Number(2297)) / Number(9);
     });
     c.block("efkf", [&] {
-        const Number K = c.strict("efkk");
+        const Term K = c.strict("efkk");
         return ((K * Number(9)) - Number(2297)) / Number(5);
     });
 }
@@ -216,19 +216,19 @@ void JLAqua18Click(Calcular& c)
 void JLAqua19Click(Calcular& c)
 {
     c.block("csQ", [&] {
-        const Number m = c.strict("csM"), cs = c.strict("csC"), dt = c.strict("csT");
+        const Term m = c.strict("csM"), cs = c.strict("csC"), dt = c.strict("csT");
         return (m * cs) * dt;
     });
     c.block("csM", [&] {
-        const Number Q = c.strict("csQ"), cs = c.strict("csC"), dt = c.strict("csT");
+        const Term Q = c.strict("csQ"), cs = c.strict("csC"), dt = c.strict("csT");
         return Q / (cs * dt);
     });
     c.block("csC", [&] {
-        const Number Q = c.strict("csQ"), m = c.strict("csM"), dt = c.strict("csT");
+        const Term Q = c.strict("csQ"), m = c.strict("csM"), dt = c.strict("csT");
         return Q / (m * dt);
     });
     c.block("csT", [&] {
-        const Number Q = c.strict("csQ"), m = c.strict("csM"), cs = c.strict("csC");
+        const Term Q = c.strict("csQ"), m = c.strict("csM"), cs = c.strict("csC");
         return Q / (m * cs);
     });
 }
@@ -237,19 +237,19 @@ void JLAqua19Click(Calcular& c)
 void JLAqua20Click(Calcular& c)
 {
     c.block("ceC", [&] {
-        const Number Q = c.strict("ceQ"), m = c.strict("ceM"), dt = c.strict("ceT");
+        const Term Q = c.strict("ceQ"), m = c.strict("ceM"), dt = c.strict("ceT");
         return Q / (m * dt);
     });
     c.block("ceQ", [&] {
-        const Number ce = c.strict("ceC"), m = c.strict("ceM"), dt = c.strict("ceT");
+        const Term ce = c.strict("ceC"), m = c.strict("ceM"), dt = c.strict("ceT");
         return (m * dt) * ce;
     });
     c.block("ceM", [&] {
-        const Number ce = c.strict("ceC"), Q = c.strict("ceQ"), dt = c.strict("ceT");
+        const Term ce = c.strict("ceC"), Q = c.strict("ceQ"), dt = c.strict("ceT");
         return Q / (ce * dt);
     });
     c.block("ceT", [&] {
-        const Number ce = c.strict("ceC"), Q = c.strict("ceQ"), m = c.strict("ceM");
+        const Term ce = c.strict("ceC"), Q = c.strict("ceQ"), m = c.strict("ceM");
         return Q / (m * ce);
     });
 }
@@ -258,23 +258,23 @@ void JLAqua20Click(Calcular& c)
 void JLAqua21Click(Calcular& c)
 {
     c.block("cP", [&] {
-        const Number v = c.strict("cV"), n = c.strict("cN"), r = c.strict("cR"), t = c.strict("cT");
+        const Term v = c.strict("cV"), n = c.strict("cN"), r = c.strict("cR"), t = c.strict("cT");
         return ((n * r) * t) / v;
     });
     c.block("cV", [&] {
-        const Number P = c.strict("cP"), n = c.strict("cN"), r = c.strict("cR"), t = c.strict("cT");
+        const Term P = c.strict("cP"), n = c.strict("cN"), r = c.strict("cR"), t = c.strict("cT");
         return ((n * r) * t) / P;
     });
     c.block("cN", [&] {
-        const Number P = c.strict("cP"), v = c.strict("cV"), r = c.strict("cR"), t = c.strict("cT");
+        const Term P = c.strict("cP"), v = c.strict("cV"), r = c.strict("cR"), t = c.strict("cT");
         return (P * v) / (r * t);
     });
     c.block("cR", [&] {
-        const Number P = c.strict("cP"), v = c.strict("cV"), n = c.strict("cN"), t = c.strict("cT");
+        const Term P = c.strict("cP"), v = c.strict("cV"), n = c.strict("cN"), t = c.strict("cT");
         return (P * v) / (n * t);
     });
     c.block("cT", [&] {
-        const Number P = c.strict("cP"), v = c.strict("cV"), n = c.strict("cN"), r = c.strict("cR");
+        const Term P = c.strict("cP"), v = c.strict("cV"), n = c.strict("cN"), r = c.strict("cR");
         return (P * v) / (n * r);
     });
 }
@@ -283,15 +283,15 @@ void JLAqua21Click(Calcular& c)
 void JLAqua23Click(Calcular& c)
 {
     c.block("ltp", [&] {
-        const Number T = c.strict("ltt"), dU = c.strict("ltu");
+        const Term T = c.strict("ltt"), dU = c.strict("ltu");
         return T + dU;
     });
     c.block("ltt", [&] {
-        const Number Q = c.strict("ltp"), dU = c.strict("ltu");
+        const Term Q = c.strict("ltp"), dU = c.strict("ltu");
         return Q - dU;
     });
     c.block("ltu", [&] {
-        const Number Q = c.strict("ltp"), T = c.strict("ltt");
+        const Term Q = c.strict("ltp"), T = c.strict("ltt");
         return Q - T;
     });
 }
@@ -301,13 +301,13 @@ void JLAqua23Click(Calcular& c)
 void JLAqua24Click(Calcular& c)
 {
     c.block("ecmECM", [&] {
-        const Number T = c.strict("ecmT");
-        const Number k = c.constant(boltzmann);
+        const Term T = c.strict("ecmT");
+        const Term k = c.constant("k", boltzmann);
         return ((k * Number(3)) * T) / Number(2);
     });
     c.block("ecmT", [&] {
-        const Number E = c.strict("ecmECM");
-        const Number h = c.constant("1,5"), k = c.constant(boltzmann);
+        const Term E = c.strict("ecmECM");
+        const Term h = c.constant("1,5"), k = c.constant("k", boltzmann);
         return E / (k * h);
     });
 }
