@@ -78,11 +78,7 @@ QWidget* EquationPages::build(const QString& name)
                 button->setToolTip(calcularHint);
             if (const Solver* solver = Catalogue::solverOfButton(button->objectName())) {
                 connect(button, &TJLAqua::clicked, this, [this, solver, page] {
-                    runEventHandler([this, solver, page] {
-                        const QByteArray mode = m_pageModes.value(page);
-                        Calcular calcular(*this, decimalSeparator(), mode);
-                        solver->solve(calcular);
-                    });
+                    runEventHandler([this, solver, page] { calculate(*solver, page); });
                 });
             }
         }
@@ -91,6 +87,22 @@ QWidget* EquationPages::build(const QString& name)
         connectKeyboard(pageFields, pageButton);
     emit pageBuilt(page);
     return page;
+}
+
+// A click of a page's Calcular: the solver runs and its working is handed on, whether it
+// wrote a result or ended on an error, which then goes on to the exception hook.
+void EquationPages::calculate(const Solver& solver, QWidget* page)
+{
+    const QByteArray mode = m_pageModes.value(page);
+    Working working;
+    Calcular calcular(*this, decimalSeparator(), mode, &working);
+    try {
+        solver.solve(calcular);
+    } catch (const EngineError&) {
+        emit calculated(working);
+        throw;
+    }
+    emit calculated(working);
 }
 
 // On a screen with more than one device pixel per pixel the page's illustration is
@@ -140,6 +152,11 @@ T* EquationPages::named(const char* name) const
     if (!w)
         throw std::logic_error(std::string("no component named ") + name);
     return w;
+}
+
+QWidget* EquationPages::currentPage() const
+{
+    return m_equacoes->currentWidget();
 }
 
 QWidget* EquationPages::firstField() const

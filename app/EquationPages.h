@@ -40,6 +40,7 @@ public:
     void resetHints();
 
     QWidget* page(const char* name);
+    QWidget* currentPage() const;
     // The first field Tab reaches on the page on show.
     QWidget* firstField() const;
     QWidget* widget(const char* name) const;
@@ -50,8 +51,11 @@ public:
 
 signals:
     void pageBuilt(QWidget* page);
+    // After every click of a Calcular button.
+    void calculated(const Working& working);
 
 private:
+    void calculate(const Solver& solver, QWidget* page);
     QWidget* build(const QString& name);
     void relocalizeConstants(QChar previous);
     void connectKeyboard(std::vector<TEdit*> fields, TJLAqua* calcular);

@@ -5,12 +5,12 @@
 #include "app/EquationPages.h"
 #include "app/Fonts.h"
 #include "app/KeyboardNavigation.h"
+#include "app/Resolution.h"
 #include "app/TfrmAbout.h"
 #include "app/TopicLists.h"
 #include "catalogue/Catalogue.h"
 #include "controls/ButtonXPMACCorel.h"
 #include "controls/XPMenu.h"
-#include "engine/NumberText.h"
 #include "ui_fMain.h"
 
 #include <QDesktopServices>
@@ -70,10 +70,10 @@ TfrmMain::TfrmMain(QWidget* parent)
     ui->Equacoes->setContentsMargins(4, 16, 4, 4);
     ui->EnviarEmail1->menuAction()->setVisible(false);
 
-    centralWidget()->setFixedSize(679, 398);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     m_pages = new EquationPages(ui->Equacoes, ui->pNome, this);
+    m_resolution = new Resolution(centralWidget(), *m_pages, m_rows, ui->Resolucao1, this);
     // The list the window opens on is there from the start; the others are built when
     // their area is first shown.
     m_lists = new TopicLists(ui->Menu, this);
@@ -171,7 +171,9 @@ void TfrmMain::FormShow()
 void TfrmMain::choose(const Topic& topic)
 {
     chooseTopic(*m_pages, topic);
-    AccessibleNames::describePage(ui->Equacoes->currentWidget(), QString::fromUtf8(topic.formula));
+    m_rows.read(ui->Equacoes->currentWidget());
+    AccessibleNames::describePage(ui->Equacoes->currentWidget(), QString::fromUtf8(topic.formula), m_rows);
+    m_resolution->topicChosen(topic);
 }
 
 void TfrmMain::showArea(QWidget* list)
@@ -209,7 +211,8 @@ void TfrmMain::ApplicationEvents1Exception(QObject*, const std::exception& e)
 {
     // Only a blank operand is the student's to fix; every other failure ends the
     // calculation without a word.
-    if (QString::fromUtf8(e.what()) != NumberText::conversionMessage(u""))
+    const auto* failure = dynamic_cast<const EngineError*>(&e);
+    if (!failure || failure->kind() != EngineError::Kind::BlankOperand)
         return;
     QMessageBox box(QMessageBox::Warning, warningCaption, warningText, QMessageBox::Ok, this);
     box.exec();

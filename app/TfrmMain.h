@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/PageRows.h"
+
 #include <QMainWindow>
 #include <exception>
 #include <memory>
@@ -10,6 +12,7 @@ class TfrmMain;
 class EquationPages;
 struct Topic;
 class KeyboardNavigation;
+class Resolution;
 class TApplicationEvents;
 class TfrmAbout;
 class TopicLists;
@@ -27,6 +30,7 @@ public:
     void setAboutWindow(TfrmAbout* about) { m_about = about; }
     EquationPages& pages() { return *m_pages; }
     TopicLists& lists() { return *m_lists; }
+    Resolution& resolution() { return *m_resolution; }
 
     // Scrolls every topic list back to its top.
     void resetScroll();
@@ -56,9 +60,11 @@ private:
     std::unique_ptr<Ui::TfrmMain> ui;
     EquationPages* m_pages;
     TopicLists* m_lists;
+    Resolution* m_resolution;
     KeyboardNavigation* m_keyboard;
     TApplicationEvents* m_events;
     TXPMenu* m_xpMenu;
     TfrmAbout* m_about = nullptr;
+    PageRows m_rows;
     bool m_shown = false;
 };

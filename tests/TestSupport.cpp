@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -18,6 +20,9 @@ namespace TestSupport {
 
 void prepare()
 {
+    // Each test program keeps the settings it writes (the panel shown or hidden) to itself.
+    static QTemporaryDir settingsDir;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
     Fonts::installSubstitutions();
     Fonts::installApplicationFont();
     DecimalSeparator::set(u',');

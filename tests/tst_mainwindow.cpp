@@ -227,10 +227,11 @@ void TestMainWindow::hiddenEmailItems()
     QCOMPARE(m_main->findChild<QMenu*>("Mecnica1")->title(), QStringLiteral("&Mecânica     "));
     QCOMPARE(m_main->findChild<QMenu*>("Eletricidade1")->title(), QStringLiteral("&Eletricidade     "));
     const auto bar = m_main->menuBar()->actions();
-    QCOMPARE(bar.size(), 3);
+    QCOMPARE(bar.size(), 4);
     QCOMPARE(bar[0]->text(), QStringLiteral("&Arquivo"));
     QCOMPARE(bar[1]->text(), QStringLiteral("&Fórmulas"));
-    QCOMPARE(bar[2]->text(), QStringLiteral("Aj&uda"));
+    QCOMPARE(bar[2]->text(), QStringLiteral("&Exibir"));
+    QCOMPARE(bar[3]->text(), QStringLiteral("Aj&uda"));
 }
 
 void TestMainWindow::scrollReset()

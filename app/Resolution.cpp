@@ -1,0 +1,113 @@
+#include "app/Resolution.h"
+
+#include "app/EquationPages.h"
+#include "app/PageRows.h"
+#include "app/ResolutionPanel.h"
+#include "controls/JLAqua.h"
+#include "controls/TEdit.h"
+#include "engine/WorkingText.h"
+
+#include <QAction>
+#include <QListWidget>
+#include <QSettings>
+#include <QSignalBlocker>
+#include <algorithm>
+
+namespace {
+
+// The one thing the program stores: whether the panel is shown.
+const QString shownKey = QStringLiteral("Exibir/ResolucaoPassoAPasso");
+
+QSettings settings()
+{
+    return QSettings(QStringLiteral("Tavensa"), QStringLiteral("Velquora"));
+}
+
+}
+
+Resolution::Resolution(QWidget* clientArea, EquationPages& pages, const PageRows& rows, QAction* toggle, QObject* parent)
+    : QObject(parent)
+    , m_clientArea(clientArea)
+    , m_pages(pages)
+    , m_rows(rows)
+    , m_toggle(toggle)
+{
+    connect(&pages, &EquationPages::calculated, this, &Resolution::record);
+    setShown(settings().value(shownKey, false).toBool());
+    connect(toggle, &QAction::toggled, this, [this](bool on) {
+        setShown(on);
+        settings().setValue(shownKey, on);
+    });
+}
+
+// Shown, the window grows downward by the panel's height; nothing above it moves.
+void Resolution::setShown(bool shown)
+{
+    m_shown = shown;
+    const QSignalBlocker quiet(m_toggle);
+    m_toggle->setChecked(shown);
+    if (shown && !m_panel) {
+        m_panel = new ResolutionPanel(m_record, m_clientArea);
+        m_panel->move(0, clientHeight);
+    }
+    if (m_panel)
+        m_panel->setVisible(shown);
+    m_clientArea->setFixedSize(clientWidth, clientHeight + (shown ? ResolutionPanel::panelHeight : 0));
+    chainTabOrder();
+}
+
+void Resolution::topicChosen(const Topic& topic)
+{
+    m_header = QString::fromUtf8(topic.header);
+    chainTabOrder();
+}
+
+// The panel's list and buttons come after the Calcular button of the page on show.
+void Resolution::chainTabOrder()
+{
+    if (!m_panel || !m_shown || !m_pages.currentPage())
+        return;
+    auto* calcular = m_pages.currentPage()->findChild<TJLAqua*>();
+    if (!calcular)
+        return;
+    QWidget::setTabOrder(calcular, m_panel->list());
+    QWidget::setTabOrder(m_panel->list(), m_panel->copyButton());
+    QWidget::setTabOrder(m_panel->copyButton(), m_panel->clearButton());
+}
+
+void Resolution::record(const Working& working)
+{
+    const QChar separator = m_pages.decimalSeparator();
+    SessionRecord::Entry entry{m_header, WorkingText::lines(working, m_rows, separator)};
+    const QString why = WorkingText::reason(working, m_rows, separator, blankFields(working));
+    if (!why.isEmpty()) {
+        entry.lines << why;
+        entry.failed = true;
+    }
+    m_record.add(std::move(entry));
+    if (m_panel)
+        m_panel->showNewest();
+}
+
+// What a blank operand or a click with nothing to do is about: the blank fields the
+// student fills on the page, top to bottom; on a page whose total is recomputed from the
+// others, the one operand that is missing.
+QStringList Resolution::blankFields(const Working& working) const
+{
+    const auto& failure = working.failure();
+    if (failure && failure->kind == EngineError::Kind::BlankOperand && !failure->target)
+        return {m_rows.symbol(failure->field)};
+    std::vector<const TEdit*> blank;
+    for (const TEdit* field : m_pages.fields()) {
+        if (field->parentWidget() == m_pages.currentPage() && field->isVisibleTo(field->parentWidget())
+            && !field->isReadOnly() && field->text().isEmpty())
+            blank.push_back(field);
+    }
+    std::sort(blank.begin(), blank.end(), [](const TEdit* a, const TEdit* b) {
+        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+    });
+    QStringList symbols;
+    for (const TEdit* field : blank)
+        symbols << m_rows.symbol(field->objectName().toLatin1().constData());
+    return symbols;
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "app/SessionRecord.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class EquationPages;
+class PageRows;
+class QAction;
+class QWidget;
+class ResolutionPanel;
+class Working;
+struct Topic;
+
+// The step-by-step working of the main window: every calculation is written down in the
+// page's symbols and kept in the session's record; the "Resolução passo a passo" panel,
+// shown or hidden from the menu (and remembered between runs), shows it under the pages.
+// The panel is built the first time it is shown, so a hidden panel costs start-up nothing.
+class Resolution : public QObject
+{
+    Q_OBJECT
+
+public:
+    Resolution(QWidget* clientArea, EquationPages& pages, const PageRows& rows, QAction* toggle, QObject* parent);
+
+    static constexpr int clientWidth = 679;
+    static constexpr int clientHeight = 398;
+
+    void setShown(bool shown);
+    bool isShown() const { return m_shown; }
+    // Null until the panel is first shown.
+    ResolutionPanel* panel() const { return m_panel; }
+    const SessionRecord& sessionRecord() const { return m_record; }
+
+    void topicChosen(const Topic& topic);
+    void record(const Working& working);
+
+private:
+    QStringList blankFields(const Working& working) const;
+    void chainTabOrder();
+
+    QWidget* m_clientArea;
+    EquationPages& m_pages;
+    const PageRows& m_rows;
+    QAction* m_toggle;
+    ResolutionPanel* m_panel = nullptr;
+    SessionRecord m_record;
+    QString m_header;
+    bool m_shown = false;
+};

@@ -1,0 +1,110 @@
+#include "app/ResolutionPanel.h"
+
+#include "app/Application.h"
+#include "app/Fonts.h"
+#include "app/SessionRecord.h"
+#include "ui_ResolutionPanel.h"
+
+#include <QAccessible>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QShortcut>
+
+namespace {
+
+// The colours of a page: its formula red, the given blue, black; a reason in dark red.
+const QColor formulaRed(255, 0, 0);
+const QColor reasonRed(160, 0, 0);
+
+void setTextColour(QWidget* w, const QColor& colour)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, colour);
+    w->setPalette(p);
+}
+
+}
+
+ResolutionPanel::ResolutionPanel(SessionRecord& record, QWidget* parent)
+    : QWidget(parent)
+    , ui(std::make_unique<Ui::ResolutionPanel>())
+    , m_record(record)
+{
+    ui->setupUi(this);
+    Fonts::applyPixelSizes(this);
+    connect(ui->btCopiar, &QPushButton::clicked, this, [this] { runEventHandler([this] { copy(); }); });
+    connect(ui->btLimpar, &QPushButton::clicked, this, [this] { runEventHandler([this] { clearRecord(); }); });
+    // Ctrl+C in the list copies whole entries, not the current line alone.
+    auto* copyKey = new QShortcut(QKeySequence::Copy, ui->lbRegistro, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(copyKey, &QShortcut::activated, this, [this] { runEventHandler([this] { copy(); }); });
+    listEntries();
+    if (!m_record.entries().empty())
+        showLines(m_record.entries().front().lines, m_record.entries().front().failed);
+}
+
+ResolutionPanel::~ResolutionPanel() = default;
+
+QListWidget* ResolutionPanel::list() const
+{
+    return ui->lbRegistro;
+}
+
+QWidget* ResolutionPanel::copyButton() const
+{
+    return ui->btCopiar;
+}
+
+QWidget* ResolutionPanel::clearButton() const
+{
+    return ui->btLimpar;
+}
+
+void ResolutionPanel::listEntries()
+{
+    ui->lbRegistro->clear();
+    for (const SessionRecord::Entry& e : m_record.entries())
+        ui->lbRegistro->addItem((QStringList(e.header) + e.lines).join(u'\n'));
+}
+
+void ResolutionPanel::showNewest()
+{
+    const SessionRecord::Entry& e = m_record.entries().front();
+    ui->lbRegistro->insertItem(0, (QStringList(e.header) + e.lines).join(u'\n'));
+    ui->lbRegistro->scrollToTop();
+    showLines(e.lines, e.failed);
+}
+
+// The last result's three lines, or the reason alone.
+void ResolutionPanel::showLines(const QStringList& lines, bool failed)
+{
+    QLabel* const labels[] = {ui->lFormula, ui->lValores, ui->lResultado};
+    const QStringList shown = failed ? lines.mid(lines.size() - 1) : lines.mid(std::max<qsizetype>(0, lines.size() - 3));
+    for (int i = 0; i < 3; ++i)
+        labels[i]->setText(i < shown.size() ? shown[i] : QString());
+    setTextColour(ui->lFormula, failed ? reasonRed : formulaRed);
+    // Read out by a screen reader as the panel's new description.
+    setAccessibleDescription(shown.join(QStringLiteral("; ")));
+    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+void ResolutionPanel::copy()
+{
+    std::vector<const SessionRecord::Entry*> chosen;
+    const auto& entries = m_record.entries();
+    for (int row = 0; row < ui->lbRegistro->count(); ++row) {
+        if (ui->lbRegistro->item(row)->isSelected())
+            chosen.push_back(&entries[std::size_t(row)]);
+    }
+    if (chosen.empty()) {
+        for (const SessionRecord::Entry& e : entries)
+            chosen.push_back(&e);
+    }
+    QGuiApplication::clipboard()->setText(SessionRecord::text(chosen));
+}
+
+void ResolutionPanel::clearRecord()
+{
+    m_record.clear();
+    ui->lbRegistro->clear();
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <vector>
+
+// Every calculation of this run, newest first: the topic's header, then the lines of its
+// working or the reason nothing was computed. Held in memory only.
+class SessionRecord
+{
+public:
+    struct Entry
+    {
+        QString header;
+        QStringList lines;
+        // The last line says why the click ended without a result.
+        bool failed = false;
+    };
+
+    void add(Entry entry) { m_entries.push_front(std::move(entry)); }
+    void clear() { m_entries.clear(); }
+    const std::deque<Entry>& entries() const { return m_entries; }
+
+    // Entries as plain text for a report: each one its header and its lines, a blank
+    // line between two entries.
+    static QString text(const std::vector<const Entry*>& entries);
+
+private:
+    std::deque<Entry> m_entries;
+};
