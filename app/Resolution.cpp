@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QListWidget>
+#include <QScreen>
 #include <QSettings>
 #include <QSignalBlocker>
 #include <algorithm>
@@ -53,7 +54,21 @@ void Resolution::setShown(bool shown)
     if (m_panel)
         m_panel->setVisible(shown);
     m_clientArea->setFixedSize(clientWidth, clientHeight + (shown ? ResolutionPanel::panelHeight : 0));
+    keepOnScreen();
     chainTabOrder();
+}
+
+// A window grown past the bottom of the screen moves up just enough to show the panel.
+void Resolution::keepOnScreen()
+{
+    QWidget* window = m_clientArea->window();
+    if (!window->isVisible() || !window->screen())
+        return;
+    window->adjustSize();
+    const QRect area = window->screen()->availableGeometry();
+    const int overflow = window->frameGeometry().bottom() - area.bottom();
+    if (overflow > 0)
+        window->move(window->x(), std::max(area.top(), window->y() - overflow));
 }
 
 void Resolution::topicChosen(const Topic& topic)
@@ -79,7 +94,10 @@ void Resolution::record(const Working& working)
 {
     const QChar separator = m_pages.decimalSeparator();
     SessionRecord::Entry entry{m_header, WorkingText::lines(working, m_rows, separator)};
-    const QString why = WorkingText::reason(working, m_rows, separator, blankFields(working));
+    // Only a blank operand, or a click with nothing to do, is about the blank fields.
+    const auto& failure = working.failure();
+    const bool aboutBlanks = failure ? failure->kind == EngineError::Kind::BlankOperand : working.steps().empty();
+    const QString why = WorkingText::reason(working, m_rows, separator, aboutBlanks ? blankFields(working) : QStringList());
     if (!why.isEmpty()) {
         entry.lines << why;
         entry.failed = true;

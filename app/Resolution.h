@@ -40,6 +40,7 @@ public:
 private:
     QStringList blankFields(const Working& working) const;
     void chainTabOrder();
+    void keepOnScreen();
 
     QWidget* m_clientArea;
     EquationPages& m_pages;

@@ -59,17 +59,29 @@ QWidget* ResolutionPanel::clearButton() const
     return ui->btLimpar;
 }
 
+// An entry's height is known from its line count, so a new entry does not make the list
+// measure every text it holds again.
+QListWidgetItem* ResolutionPanel::itemOf(const SessionRecord::Entry& e) const
+{
+    auto* item = new QListWidgetItem((QStringList(e.header) + e.lines).join(u'\n'));
+    const int lineSpacing = ui->lbRegistro->fontMetrics().lineSpacing();
+    item->setSizeHint(QSize(ui->lbRegistro->viewport()->width(), int(e.lines.size() + 1) * lineSpacing + 4));
+    return item;
+}
+
 void ResolutionPanel::listEntries()
 {
     ui->lbRegistro->clear();
     for (const SessionRecord::Entry& e : m_record.entries())
-        ui->lbRegistro->addItem((QStringList(e.header) + e.lines).join(u'\n'));
+        ui->lbRegistro->addItem(itemOf(e));
 }
 
 void ResolutionPanel::showNewest()
 {
     const SessionRecord::Entry& e = m_record.entries().front();
-    ui->lbRegistro->insertItem(0, (QStringList(e.header) + e.lines).join(u'\n'));
+    ui->lbRegistro->insertItem(0, itemOf(e));
+    if (std::size_t(ui->lbRegistro->count()) > m_record.entries().size())
+        delete ui->lbRegistro->takeItem(ui->lbRegistro->count() - 1);
     ui->lbRegistro->scrollToTop();
     showLines(e.lines, e.failed);
 }

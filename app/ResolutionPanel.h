@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/SessionRecord.h"
+
 #include <QWidget>
 #include <memory>
 
@@ -7,7 +9,7 @@ namespace Ui {
 class ResolutionPanel;
 }
 class QListWidget;
-class SessionRecord;
+class QListWidgetItem;
 
 // The "Resolução passo a passo" panel under the equation pages: the working of the last
 // calculation (formula, values, result) or why nothing was computed, and the session's
@@ -33,6 +35,7 @@ public:
     QWidget* clearButton() const;
 
 private:
+    QListWidgetItem* itemOf(const SessionRecord::Entry& e) const;
     void listEntries();
     void showLines(const QStringList& lines, bool failed);
 

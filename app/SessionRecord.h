@@ -6,7 +6,8 @@
 #include <vector>
 
 // Every calculation of this run, newest first: the topic's header, then the lines of its
-// working or the reason nothing was computed. Held in memory only.
+// working or the reason nothing was computed. Held in memory only; past `capacity` entries
+// the oldest goes, so a program left open all day does not grow without end.
 class SessionRecord
 {
 public:
@@ -18,7 +19,14 @@ public:
         bool failed = false;
     };
 
-    void add(Entry entry) { m_entries.push_front(std::move(entry)); }
+    static constexpr std::size_t capacity = 1000;
+
+    void add(Entry entry)
+    {
+        m_entries.push_front(std::move(entry));
+        if (m_entries.size() > capacity)
+            m_entries.pop_back();
+    }
     void clear() { m_entries.clear(); }
     const std::deque<Entry>& entries() const { return m_entries; }
 
