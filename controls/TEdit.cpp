@@ -64,6 +64,13 @@ std::optional<QChar> TEdit::filter(QChar c) const
 void TEdit::keyPressEvent(QKeyEvent* e)
 {
     const QString typed = e->text();
+    // Shift+F10 opens the context menu from the keyboard, as the Menu key does.
+    if (e->key() == Qt::Key_F10 && e->modifiers() == Qt::ShiftModifier) {
+        const QPoint at = cursorRect().bottomLeft();
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, mapToGlobal(at));
+        contextMenuEvent(&menu);
+        return;
+    }
     // Keys without a character (arrows, Home, End, Delete) edit as usual.
     if ((typed.isEmpty() || e->key() == Qt::Key_Delete) && !e->matches(QKeySequence::Paste)) {
         QLineEdit::keyPressEvent(e);
@@ -121,9 +128,13 @@ void TEdit::contextMenuEvent(QContextMenuEvent* e)
 {
     QMenu* menu = createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
+    // Paste would put unfiltered text into the field. Qt names none of its entries, so
+    // Paste is known by its text, in whatever language Qt speaks.
+    const QString paste = QLineEdit::tr("&Paste");
     for (QAction* a : menu->actions()) {
-        if (a->objectName() == QLatin1String("edit-paste"))
+        if (a->text().section(u'\t', 0, 0) == paste)
             a->setVisible(false);
     }
+    emit contextMenuOpening(menu);
     menu->popup(e->globalPos());
 }

@@ -3,6 +3,8 @@
 #include "engine/Field.h"
 
 #include <QLineEdit>
+
+class QMenu;
 #include <QPointer>
 #include <vector>
 
@@ -47,6 +49,8 @@ public:
 signals:
     // Return or keypad Enter was pressed in the field.
     void enterPressed();
+    // The field's context menu is about to open: more may be added to it.
+    void contextMenuOpening(QMenu* menu);
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
