@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "app/Fonts.h"
+#include "app/QtTranslations.h"
 #include "engine/DecimalSeparator.h"
 
 #include <QEvent>
@@ -11,6 +12,7 @@ TApplication::TApplication(int& argc, char** argv)
 {
     Fonts::installSubstitutions();
     Fonts::installApplicationFont();
+    QtTranslations::install(*this);
     DecimalSeparator::readFrom(QLocale());
 }
 

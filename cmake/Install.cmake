@@ -27,4 +27,6 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)
 # The fonts the layouts' Windows fonts are drawn with.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-liberation, fonts-comic-neue, fonts-dejavu-core")
+# Qt's own texts (context menus, standard buttons) in Portuguese; without them they stay English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)

@@ -1,7 +1,8 @@
 # Installs the Debian packages the build needs (and any named as arguments), only when
 # some are missing.
 velquora_packages="cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev \
-fonts-liberation2 fonts-liberation fonts-comic-neue fonts-dejavu-core libbenchmark-dev"
+fonts-liberation2 fonts-liberation fonts-comic-neue fonts-dejavu-core libbenchmark-dev \
+qt6-translations-l10n"
 
 velquora_install_deps() {
     local missing=()
