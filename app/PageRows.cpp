@@ -59,7 +59,7 @@ QString raised(const QString& text, bool superscript)
 // or a picture standing for one character.
 struct Piece
 {
-    const QLabel* label;
+    QLabel* label;
     QString text;
     bool small;
 };
@@ -131,7 +131,7 @@ PageRows::Row PageRows::rowOf(const TEdit* field)
     };
     std::vector<Piece> symbol, unit;
     const int top = field->y() - 8, bottom = field->y() + field->height() + 8;
-    for (const QLabel* label : page->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+    for (QLabel* label : page->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
         const int centre = label->geometry().center().y();
         if (label->isHidden() || centre < top || centre > bottom || nearestField(label) != field)
             continue;
@@ -145,7 +145,10 @@ PageRows::Row PageRows::rowOf(const TEdit* field)
         else if (label->x() >= field->geometry().right() - 2)
             unit.push_back(piece);
     }
-    return {spelled(symbol), spelled(unit)};
+    QList<QLabel*> unitLabels;
+    for (const Piece& p : unit)
+        unitLabels << p.label;
+    return {spelled(symbol), spelled(unit), unitLabels};
 }
 
 void PageRows::read(const QWidget* page)

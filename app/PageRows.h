@@ -4,8 +4,10 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QList>
 #include <QString>
 
+class QLabel;
 class QWidget;
 class TEdit;
 
@@ -19,6 +21,8 @@ public:
     {
         QString symbol;
         QString unit;
+        // What shows the unit: its text, an exponent beside it, a picture.
+        QList<QLabel*> unitLabels;
     };
 
     static Row rowOf(const TEdit* field);

@@ -74,6 +74,7 @@ void Resolution::keepOnScreen()
 void Resolution::topicChosen(const Topic& topic)
 {
     m_header = QString::fromUtf8(topic.header);
+    m_conversions.clear();
     chainTabOrder();
 }
 
@@ -93,7 +94,7 @@ void Resolution::chainTabOrder()
 void Resolution::record(const Working& working)
 {
     const QChar separator = m_pages.decimalSeparator();
-    SessionRecord::Entry entry{m_header, WorkingText::lines(working, m_rows, separator)};
+    SessionRecord::Entry entry{m_header, conversionsInUse(), WorkingText::lines(working, m_rows, separator)};
     // Only a blank operand, or a click with nothing to do, is about the blank fields.
     const auto& failure = working.failure();
     const bool aboutBlanks = failure ? failure->kind == EngineError::Kind::BlankOperand : working.steps().empty();
@@ -102,9 +103,36 @@ void Resolution::record(const Working& working)
         entry.lines << why;
         entry.failed = true;
     }
+    add(std::move(entry));
+}
+
+void Resolution::add(SessionRecord::Entry entry)
+{
     m_record.add(std::move(entry));
     if (m_panel)
         m_panel->showNewest();
+}
+
+void Resolution::recordConversion(const TEdit* field, const QString& written, const QString& line)
+{
+    std::erase_if(m_conversions, [field](const Conversion& c) { return c.field == field; });
+    m_conversions.push_back({field, written, line});
+    add({m_header, {line}, {}});
+}
+
+void Resolution::recordNote(const QString& line, bool failed)
+{
+    add(failed ? SessionRecord::Entry{m_header, {}, {line}, true} : SessionRecord::Entry{m_header, {line}, {}});
+}
+
+// The conversions whose result is still in its field.
+QStringList Resolution::conversionsInUse()
+{
+    std::erase_if(m_conversions, [](const Conversion& c) { return !c.field || c.field->text() != c.written; });
+    QStringList lines;
+    for (const Conversion& c : m_conversions)
+        lines << c.line;
+    return lines;
 }
 
 // What a blank operand or a click with nothing to do is about: the blank fields the

@@ -3,6 +3,7 @@
 #include "app/SessionRecord.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
@@ -11,6 +12,7 @@ class PageRows;
 class QAction;
 class QWidget;
 class ResolutionPanel;
+class TEdit;
 class Working;
 struct Topic;
 
@@ -36,9 +38,16 @@ public:
 
     void topicChosen(const Topic& topic);
     void record(const Working& working);
+    // A value converted into its row's unit: written down now, and again with the next
+    // calculation while the field still holds what the conversion wrote.
+    void recordConversion(const TEdit* field, const QString& written, const QString& line);
+    // A value shown in another unit, or why a conversion was not made.
+    void recordNote(const QString& line, bool failed);
 
 private:
     QStringList blankFields(const Working& working) const;
+    QStringList conversionsInUse();
+    void add(SessionRecord::Entry entry);
     void chainTabOrder();
     void keepOnScreen();
 
@@ -49,5 +58,12 @@ private:
     ResolutionPanel* m_panel = nullptr;
     SessionRecord m_record;
     QString m_header;
+    struct Conversion
+    {
+        QPointer<const TEdit> field;
+        QString written;
+        QString line;
+    };
+    std::vector<Conversion> m_conversions;
     bool m_shown = false;
 };

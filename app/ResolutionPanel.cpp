@@ -15,6 +15,7 @@ namespace {
 // The colours of a page: its formula red, the given blue, black; a reason in dark red.
 const QColor formulaRed(255, 0, 0);
 const QColor reasonRed(160, 0, 0);
+const QColor givenBlue(0, 0, 255);
 
 void setTextColour(QWidget* w, const QColor& colour)
 {
@@ -39,7 +40,7 @@ ResolutionPanel::ResolutionPanel(SessionRecord& record, QWidget* parent)
     connect(copyKey, &QShortcut::activated, this, [this] { runEventHandler([this] { copy(); }); });
     listEntries();
     if (!m_record.entries().empty())
-        showLines(m_record.entries().front().lines, m_record.entries().front().failed);
+        showEntry(m_record.entries().front());
 }
 
 ResolutionPanel::~ResolutionPanel() = default;
@@ -63,9 +64,10 @@ QWidget* ResolutionPanel::clearButton() const
 // measure every text it holds again.
 QListWidgetItem* ResolutionPanel::itemOf(const SessionRecord::Entry& e) const
 {
-    auto* item = new QListWidgetItem((QStringList(e.header) + e.lines).join(u'\n'));
+    const QStringList lines = e.allLines();
+    auto* item = new QListWidgetItem((QStringList(e.header) + lines).join(u'\n'));
     const int lineSpacing = ui->lbRegistro->fontMetrics().lineSpacing();
-    item->setSizeHint(QSize(ui->lbRegistro->viewport()->width(), int(e.lines.size() + 1) * lineSpacing + 4));
+    item->setSizeHint(QSize(ui->lbRegistro->viewport()->width(), int(lines.size() + 1) * lineSpacing + 4));
     return item;
 }
 
@@ -83,17 +85,19 @@ void ResolutionPanel::showNewest()
     if (std::size_t(ui->lbRegistro->count()) > m_record.entries().size())
         delete ui->lbRegistro->takeItem(ui->lbRegistro->count() - 1);
     ui->lbRegistro->scrollToTop();
-    showLines(e.lines, e.failed);
+    showEntry(e);
 }
 
-// The last result's three lines, or the reason alone.
-void ResolutionPanel::showLines(const QStringList& lines, bool failed)
+// The last result's three lines, or the reason alone, or the conversions made (in the
+// blue of the values given).
+void ResolutionPanel::showEntry(const SessionRecord::Entry& e)
 {
     QLabel* const labels[] = {ui->lFormula, ui->lValores, ui->lResultado};
-    const QStringList shown = failed ? lines.mid(lines.size() - 1) : lines.mid(std::max<qsizetype>(0, lines.size() - 3));
+    const QStringList lines = e.lines.isEmpty() || e.failed ? e.allLines() : e.lines;
+    const QStringList shown = e.failed ? lines.mid(lines.size() - 1) : lines.mid(std::max<qsizetype>(0, lines.size() - 3));
     for (int i = 0; i < 3; ++i)
         labels[i]->setText(i < shown.size() ? shown[i] : QString());
-    setTextColour(ui->lFormula, failed ? reasonRed : formulaRed);
+    setTextColour(ui->lFormula, e.failed ? reasonRed : e.lines.isEmpty() ? givenBlue : formulaRed);
     // Read out by a screen reader as the panel's new description.
     setAccessibleDescription(shown.join(QStringLiteral("; ")));
     QAccessibleEvent changed(this, QAccessible::DescriptionChanged);

@@ -37,7 +37,7 @@ public:
 private:
     QListWidgetItem* itemOf(const SessionRecord::Entry& e) const;
     void listEntries();
-    void showLines(const QStringList& lines, bool failed);
+    void showEntry(const SessionRecord::Entry& e);
 
     std::unique_ptr<Ui::ResolutionPanel> ui;
     SessionRecord& m_record;

@@ -4,6 +4,6 @@ QString SessionRecord::text(const std::vector<const Entry*>& entries)
 {
     QStringList blocks;
     for (const Entry* e : entries)
-        blocks << (QStringList(e->header) + e->lines).join(u'\n');
+        blocks << (QStringList(e->header) + e->allLines()).join(u'\n');
     return blocks.join(QStringLiteral("\n\n")) + (blocks.isEmpty() ? QString() : QStringLiteral("\n"));
 }

@@ -14,9 +14,14 @@ public:
     struct Entry
     {
         QString header;
+        // Values converted into their rows' units before ("V = 72 km/h = 20 m/s"), or a
+        // result shown in another unit.
+        QStringList conversions;
         QStringList lines;
-        // The last line says why the click ended without a result.
+        // The last line says why nothing was computed (or converted).
         bool failed = false;
+
+        QStringList allLines() const { return conversions + lines; }
     };
 
     static constexpr std::size_t capacity = 1000;

@@ -6,6 +6,7 @@
 #include "app/Fonts.h"
 #include "app/KeyboardNavigation.h"
 #include "app/Resolution.h"
+#include "app/UnitConversions.h"
 #include "app/TfrmAbout.h"
 #include "app/TopicLists.h"
 #include "catalogue/Catalogue.h"
@@ -74,6 +75,7 @@ TfrmMain::TfrmMain(QWidget* parent)
 
     m_pages = new EquationPages(ui->Equacoes, ui->pNome, this);
     m_resolution = new Resolution(centralWidget(), *m_pages, m_rows, ui->Resolucao1, this);
+    m_conversions = new UnitConversions(*m_pages, m_rows, *m_resolution, this);
     // The list the window opens on is there from the start; the others are built when
     // their area is first shown.
     m_lists = new TopicLists(ui->Menu, this);
@@ -174,6 +176,7 @@ void TfrmMain::choose(const Topic& topic)
     m_rows.read(ui->Equacoes->currentWidget());
     AccessibleNames::describePage(ui->Equacoes->currentWidget(), QString::fromUtf8(topic.formula), m_rows);
     m_resolution->topicChosen(topic);
+    m_conversions->topicChosen();
 }
 
 void TfrmMain::showArea(QWidget* list)

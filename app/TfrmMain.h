@@ -13,6 +13,7 @@ class EquationPages;
 struct Topic;
 class KeyboardNavigation;
 class Resolution;
+class UnitConversions;
 class TApplicationEvents;
 class TfrmAbout;
 class TopicLists;
@@ -31,6 +32,9 @@ public:
     EquationPages& pages() { return *m_pages; }
     TopicLists& lists() { return *m_lists; }
     Resolution& resolution() { return *m_resolution; }
+    UnitConversions& conversions() { return *m_conversions; }
+    // The rows of the page on show, as the topic chosen last labelled them.
+    const PageRows& rows() const { return m_rows; }
 
     // Scrolls every topic list back to its top.
     void resetScroll();
@@ -61,6 +65,7 @@ private:
     EquationPages* m_pages;
     TopicLists* m_lists;
     Resolution* m_resolution;
+    UnitConversions* m_conversions;
     KeyboardNavigation* m_keyboard;
     TApplicationEvents* m_events;
     TXPMenu* m_xpMenu;

@@ -1,0 +1,312 @@
+// Values in other units: the conversions to the digit, every unit any row shows known,
+// the field's context menu and the unit label opening the list, the working noting each
+// conversion, and Qt's own menu texts in Portuguese.
+#include "TestSupport.h"
+
+#include "app/Application.h"
+#include "app/PageRows.h"
+#include "app/Resolution.h"
+#include "app/TfrmMain.h"
+#include "app/UnitConversions.h"
+#include "catalogue/Catalogue.h"
+#include "controls/TEdit.h"
+#include "engine/DecimalSeparator.h"
+#include "engine/NumberText.h"
+#include "engine/Units.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QStackedWidget>
+#include <QTest>
+#include <QTimer>
+
+using TestSupport::Student;
+
+namespace {
+
+const Units::Unit* unitNamed(const Units::RowUnit& row, const QString& name)
+{
+    for (const Units::Unit& u : row.kind->units) {
+        if (QString::fromUtf8(u.name) == name)
+            return &u;
+    }
+    return nullptr;
+}
+
+// The menu Qt opens next, as it is when it opens; `choose` then clicks one of its
+// entries (by the start of its text), or it is closed.
+struct MenuSeen
+{
+    QStringList entries;
+    QStringList submenus;
+    QStringList submenuEntries;
+};
+void answerNextMenu(MenuSeen& seen, const QString& submenu, const QString& choose)
+{
+    QTimer::singleShot(50, [&seen, submenu, choose] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        QMenu* list = menu;
+        for (QAction* a : menu->actions()) {
+            if (!a->isVisible())
+                continue;
+            seen.entries << a->text().section(u'\t', 0, 0);
+            if (a->menu()) {
+                seen.submenus << a->menu()->title();
+                if (a->menu()->title() == submenu)
+                    list = a->menu();
+            }
+        }
+        for (QAction* a : list->actions()) {
+            seen.submenuEntries << a->text() + (a->isEnabled() ? QString() : QStringLiteral(" [off]"));
+            if (!choose.isEmpty() && a->text().startsWith(choose) && a->isEnabled()) {
+                a->trigger();
+                break;
+            }
+        }
+        menu->close();
+    });
+}
+
+}
+
+class TestUnits : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void conversions_data();
+    void conversions();
+    void menuLabels();
+    void everyUnitOnShowIsKnown();
+    void contextMenu();
+    void unitLabelAndKeyboard();
+    void qtTextsInPortuguese();
+
+private:
+    TfrmMain* m_main = nullptr;
+    Student* m_student = nullptr;
+};
+
+void TestUnits::init()
+{
+    DecimalSeparator::set(u',');
+    m_main = new TfrmMain;
+    m_main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_main));
+    m_student = new Student(m_main);
+}
+
+void TestUnits::cleanup()
+{
+    delete m_student;
+    delete m_main;
+}
+
+void TestUnits::conversions_data()
+{
+    QTest::addColumn<QString>("rowUnit");
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<bool>("difference");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("inRow");
+    const auto row = [](const char* rowUnit, const char* unit, const char* typed, const char* inRow, bool difference = false) {
+        QTest::addRow("%s from %s: %s", rowUnit, unit, typed) << rowUnit << unit << difference << typed << inRow;
+    };
+    row("m/s", "km/h", "72", "20");
+    row("m", "cm", "25", "0,25");
+    row("m", "km", "1,5", "1500");
+    row("s", "min", "20", "1200");
+    row("s", "h", "0,5", "1800");
+    row("kg", "g", "500", "0,5");
+    row("g", "kg", "2", "2000");
+    row("m³", "L", "3", "0,003");
+    row("L", "m³", "0,003", "3");
+    row("m²", "cm²", "50", "0,005");
+    row("N/m²", "atm", "2", "202650");
+    row("atm", "mmHg", "380", "0,5");
+    row("N/m²", "cmHg", "76", "101325");
+    row("W", "cv", "2", "1470,9975");
+    row("watts", "kW", "1,2", "1200");
+    row("J", "cal", "1", "4,186");
+    row("cal", "J", "4186", "1000");
+    row("cal", "kcal", "3", "3000");
+    row("J", "kWh", "1", "3600000");
+    row("Hz", "rpm", "3000", "50");
+    row("rad/s", "rpm", "60", "6,2832");
+    row("N", "kgf", "10", "98,0665");
+    row("kg/m³", "g/cm³", "13,6", "13600");
+    row("C", "µC", "5000", "0,005");
+    row("A", "mA", "250", "0,25");
+    row("Ω", "kΩ", "4,7", "4700");
+    row("cal/g.ºC", "J/(kg·K)", "4186", "1");
+    // Temperatures both ways, with 273; a difference (Δ) has no offset.
+    row("K", "ºC", "27", "300");
+    row("ºC", "K", "300", "27");
+    row("ºF", "ºC", "100", "212");
+    row("ºC", "ºF", "212", "100");
+    row("ºC", "ºF", "-40", "-40");
+    row("K", "ºF", "32", "273");
+    row("ºF", "K", "273", "32");
+    row("ºC", "°F", "98,6", "37");
+    row("ºC", "K", "10", "10", true);
+    row("ºC", "ºF", "18", "10", true);
+    row("ºC⁻¹", "ºF⁻¹", "0,0001", "0,00018");
+}
+
+// A value typed in another unit, in the row's unit; and back again.
+void TestUnits::conversions()
+{
+    QFETCH(QString, rowUnit);
+    QFETCH(QString, unit);
+    QFETCH(bool, difference);
+    QFETCH(QString, typed);
+    QFETCH(QString, inRow);
+    const auto row = Units::ofRow(rowUnit);
+    QVERIFY(row && row->kind);
+    const Units::Unit* from = unitNamed(*row, QString(unit).replace(u'°', u'º'));
+    QVERIFY(from);
+    const Number converted = Units::toRow(NumberText::toNumber(typed, u','), *from, *row->unit, difference);
+    QCOMPARE(NumberText::format(converted, u','), inRow);
+    const Number back = Units::fromRow(NumberText::toNumber(inRow, u','), *from, *row->unit, difference);
+    QCOMPARE(NumberText::format(back, u','), typed);
+}
+
+// Each entry says how its unit gives the row's; the row's own unit and its other
+// spellings are not offered; an overflow is refused.
+void TestUnits::menuLabels()
+{
+    const auto labels = [](const char* rowUnit, bool difference) {
+        QStringList out;
+        for (const Units::Choice& c : Units::choices(*Units::ofRow(QString::fromUtf8(rowUnit)), difference, u','))
+            out << c.label;
+        return out;
+    };
+    QCOMPARE(labels("m/s", false), (QStringList{"km/h  (1 km/h = 1/3,6 m/s)", "cm/s  (1 cm/s = 0,01 m/s)"}));
+    QCOMPARE(labels("ºC", false), (QStringList{"K  (ºC = K − 273)", "ºF  (ºC = (ºF − 32)·5/9)"}));
+    QCOMPARE(labels("ºC", true), (QStringList{"K  (1 K = 1 ºC)", "ºF  (1 ºF = 5/9 ºC)"}));
+    QVERIFY(labels("cal", false).contains("J  (1 J = 1/4,186 cal)"));
+    QVERIFY(labels("J", false).contains("cal  (1 cal = 4,186 J)"));
+    QVERIFY(!labels("W", false).join(u' ').contains("watts"));
+    QVERIFY(labels("watts", false).contains("W  (1 W = 1 watts)"));
+    const auto row = *Units::ofRow(u"m");
+    QVERIFY_THROWS_EXCEPTION(MathError, Units::toRow(Number(1e4931L), *unitNamed(row, "km"), *row.unit, false));
+}
+
+// Every unit text any row shows, after any topic, is a unit of a kind or explicitly none.
+void TestUnits::everyUnitOnShowIsKnown()
+{
+    for (const Topic& topic : Catalogue::topics()) {
+        m_student->click(topic.button);
+        QWidget* page = m_main->findChild<QStackedWidget*>("Equacoes")->currentWidget();
+        for (const TEdit* field : page->findChildren<TEdit*>()) {
+            const QString unit = field->accessibleName().section(QStringLiteral(", "), 1);
+            QVERIFY2(Units::ofRow(unit), qPrintable(QStringLiteral("%1: %2 \"%3\"").arg(topic.header, field->objectName(), unit)));
+        }
+    }
+}
+
+// The context menu: "Converter de" takes the number in another unit and changes only its
+// own field; "Mostrar em" leaves the field and writes the working; a field without a
+// number, a constant and a row without a unit say why they offer nothing.
+void TestUnits::contextMenu()
+{
+    m_main->findChild<QAction*>("Resolucao1")->setChecked(true);
+    m_student->click("ButtonXPMACCorel1");
+    m_student->fill({{"eSS", "100"}, {"eSSo", "20"}, {"eV", "72"}});
+    auto* V = qobject_cast<TEdit*>(m_student->widget("eV"));
+    MenuSeen seen;
+    answerNextMenu(seen, UnitConversions::convertTitle, "km/h");
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, V->rect().center(), V->mapToGlobal(V->rect().center()));
+    QApplication::sendEvent(V, &rightClick);
+    QTRY_COMPARE(V->text(), QStringLiteral("20"));
+    QCOMPARE(seen.submenus, (QStringList{UnitConversions::convertTitle, UnitConversions::showTitle}));
+    QCOMPARE(m_student->text("eSS"), QStringLiteral("100"));
+    QCOMPARE(m_student->text("eSSo"), QStringLiteral("20"));
+    QCOMPARE(m_student->text("eST"), QString());
+    m_student->click("JLAqua3");
+    const auto& entries = m_main->resolution().sessionRecord().entries();
+    QCOMPARE(entries.front().allLines(), (QStringList{"V = 72 km/h = 20 m/s", "t = (S − Sₒ) / V", "t = (100 − 20) / 20", "t = 4 s"}));
+
+    MenuSeen shown;
+    answerNextMenu(shown, UnitConversions::showTitle, "km/h");
+    QApplication::sendEvent(V, &rightClick);
+    QTRY_COMPARE(entries.front().allLines(), QStringList{"V = 20 m/s = 72 km/h"});
+    QCOMPARE(V->text(), QStringLiteral("20"));
+
+    const auto why = [&](const char* topic, const char* field, const char* text) -> QStringList {
+        m_student->click(topic);
+        auto* edit = qobject_cast<TEdit*>(m_student->widget(field));
+        if (text)
+            edit->setText(QString::fromUtf8(text));
+        MenuSeen s;
+        answerNextMenu(s, UnitConversions::convertTitle, {});
+        QContextMenuEvent e(QContextMenuEvent::Mouse, edit->rect().center(), edit->mapToGlobal(edit->rect().center()));
+        QApplication::sendEvent(edit, &e);
+        (void)QTest::qWaitFor([&] { return !s.submenuEntries.isEmpty(); });
+        return s.submenuEntries;
+    };
+    QCOMPARE(why("ButtonXPMACCorel1", "eV", ""), QStringList{"Digite um número no campo para converter [off]"});
+    QCOMPARE(why("ButtonXPMACCorel30", "Edit3", nullptr), QStringList{"Campo constante: não se converte [off]"});
+    QCOMPARE(why("ButtonXPMACCorel63", "sdn1", "1"), QStringList{"Esta linha não tem unidade [off]"});
+}
+
+// Clicking a row's unit opens the list; from the keyboard, Shift+F10 (like the Menu key)
+// opens the field's context menu with the same list.
+void TestUnits::unitLabelAndKeyboard()
+{
+    m_student->click("ButtonXPMACCorel45"); // Calor Sensível: Δt in ºC, Q in cal
+    auto* dt = qobject_cast<TEdit*>(m_student->widget("csT"));
+    dt->setText(QStringLiteral("18"));
+    const PageRows::Row* row = m_main->rows().row("csT");
+    QVERIFY(row && !row->unitLabels.isEmpty());
+    QLabel* unit = row->unitLabels.first();
+    QCOMPARE(unit->cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(unit->toolTip(), UnitConversions::unitHint);
+    MenuSeen seen;
+    answerNextMenu(seen, {}, "ºF");
+    QTest::mouseClick(unit, Qt::LeftButton);
+    QTRY_COMPARE(dt->text(), QStringLiteral("10"));
+    QCOMPARE(seen.entries, (QStringList{"K  (1 K = 1 ºC)", "ºF  (1 ºF = 5/9 ºC)"}));
+
+    auto* Q = qobject_cast<TEdit*>(m_student->widget("csQ"));
+    Q->setText(QStringLiteral("4186"));
+    MenuSeen keyed;
+    answerNextMenu(keyed, UnitConversions::convertTitle, "J  ");
+    QTest::keyClick(Q, Qt::Key_F10, Qt::ShiftModifier);
+    QTRY_COMPARE(Q->text(), QStringLiteral("1000"));
+    // A label that no longer shows a unit with other units is a plain label again.
+    m_student->click("ButtonXPMACCorel63");
+    QCOMPARE(unit->cursor().shape(), Qt::ArrowCursor);
+    QCOMPARE(unit->toolTip(), QString());
+}
+
+// With Qt's translations installed, a field's own menu entries are Portuguese; Paste
+// stays closed, also with text on the clipboard.
+void TestUnits::qtTextsInPortuguese()
+{
+    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_pt_BR.qm")))
+        QSKIP("qt6-translations-l10n is not installed");
+    auto* S = qobject_cast<TEdit*>(m_student->widget("eSS"));
+    S->setText(QStringLiteral("1"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("abc"));
+    MenuSeen seen;
+    answerNextMenu(seen, {}, "C&olar");
+    QContextMenuEvent e(QContextMenuEvent::Mouse, S->rect().center(), S->mapToGlobal(S->rect().center()));
+    QApplication::sendEvent(S, &e);
+    QTRY_VERIFY(!seen.entries.isEmpty());
+    QVERIFY2(seen.entries.contains(QStringLiteral("&Copiar")), qPrintable(seen.entries.join(u'|')));
+    QVERIFY(seen.entries.contains(QStringLiteral("Selecionar tudo")));
+    QVERIFY(!seen.entries.contains(QStringLiteral("C&olar")));
+    QCOMPARE(S->text(), QStringLiteral("1"));
+}
+
+VELQUORA_TEST_MAIN(TestUnits)
+#include "tst_units.moc"
