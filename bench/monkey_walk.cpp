@@ -20,8 +20,9 @@ int main(int argc, char** argv)
     clock.start();
     const Monkey::Result r = Monkey::walk(seed, actions);
     const double seconds = clock.nsecsElapsed() / 1e9;
-    std::printf("seed %llu: %ld actions in %.1f s (%.0f per second), %ld calculations, %ld results, %ld warning boxes\n",
-                seed, r.actions, seconds, r.actions / seconds, r.calculations, r.results, r.warnings);
+    std::printf("seed %llu: %ld actions in %.1f s (%.0f per second), %ld calculations, %ld results, %ld warning boxes, "
+                "%ld conversions\n",
+                seed, r.actions, seconds, r.actions / seconds, r.calculations, r.results, r.warnings, r.conversions);
     if (!r.failure.isEmpty()) {
         std::printf("FAILED: %s\n", qPrintable(r.failure));
         return 1;

@@ -1,6 +1,9 @@
 #include "Monkey.h"
 
 #include "app/Application.h"
+#include "app/Resolution.h"
+#include "app/ResolutionPanel.h"
+#include "app/UnitConversions.h"
 #include "app/TfrmAbout.h"
 #include "app/TfrmMain.h"
 #include "app/TopicLists.h"
@@ -14,8 +17,11 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QMenu>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStackedWidget>
 #include <QTest>
 #include <QTimer>
@@ -63,7 +69,7 @@ public:
     bool step(long n, Result& r)
     {
         m_step = n;
-        const int kind = pick(100);
+        const int kind = pick(110);
         if (kind < 6)
             clickArea();
         else if (kind < 9)
@@ -78,8 +84,14 @@ public:
             calculate(r, false);
         else if (kind < 99)
             calculate(r, true);
-        else
+        else if (kind < 100)
             about();
+        else if (kind < 107)
+            convert(r);
+        else if (kind < 108)
+            togglePanel();
+        else
+            copyRecord();
         if (!m_failure.isEmpty())
             r.failure = m_failure;
         else if (TApplication::escapedExceptions() != m_escaped)
@@ -222,6 +234,60 @@ private:
             return;
         }
         checkDisplay(written);
+        // The working ends on the text written.
+        const auto& entries = m_main.resolution().sessionRecord().entries();
+        if (entries.empty() || entries.front().failed || !entries.front().lines.last().contains(QStringLiteral(" = ") + written->text()))
+            m_failure = where() + QStringLiteral("the working does not end on %1").arg(written->text());
+    }
+
+    // A unit from a field's "Converter de" (or, now and then, "Mostrar em") list: only that
+    // field may change, and into a number in the display's syntax.
+    void convert(Result& r)
+    {
+        const auto fields = pageFields();
+        TEdit* field = fields[pick(int(fields.size()))];
+        std::unique_ptr<QMenu> list(pick(4) == 0 ? m_main.conversions().showMenu(field, nullptr)
+                                                 : m_main.conversions().convertMenu(field, nullptr));
+        std::vector<QAction*> entries;
+        for (QAction* a : list->actions()) {
+            if (a->isEnabled())
+                entries.push_back(a);
+        }
+        if (entries.empty())
+            return;
+        std::map<const TEdit*, QString> before;
+        for (TEdit* f : m_main.findChildren<TEdit*>())
+            before[f] = f->text();
+        entries[std::size_t(pick(int(entries.size())))]->trigger();
+        ++r.conversions;
+        for (const auto& [f, text] : before) {
+            if (f->text() != text && f != field) {
+                m_failure = where() + QStringLiteral("a conversion of %1 changed %2").arg(field->objectName(), f->objectName());
+                return;
+            }
+        }
+        if (field->text() != before[field])
+            checkDisplay(field);
+    }
+
+    void togglePanel()
+    {
+        named<QAction>("Resolucao1")->trigger();
+        const int height = 398 + (m_main.resolution().isShown() ? ResolutionPanel::panelHeight : 0);
+        if (m_main.centralWidget()->size() != QSize(679, height))
+            m_failure = where() + QStringLiteral("the client area is %1 high").arg(m_main.centralWidget()->height());
+    }
+
+    void copyRecord()
+    {
+        if (!m_main.resolution().isShown())
+            return;
+        m_main.resolution().panel()->copy();
+        std::vector<const SessionRecord::Entry*> all;
+        for (const SessionRecord::Entry& e : m_main.resolution().sessionRecord().entries())
+            all.push_back(&e);
+        if (QGuiApplication::clipboard()->text() != SessionRecord::text(all))
+            m_failure = where() + QStringLiteral("the record copied is not the record");
     }
 
     // What a solver writes has the display's syntax and reads back to itself; the charge
@@ -266,8 +332,19 @@ private:
 
 }
 
+// The offscreen platform says at every resize of the window (the panel shown or hidden)
+// that it cannot tell a window manager its size; nothing else is kept quiet.
+QtMessageHandler s_previous = nullptr;
+void quietAboutResizing(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (!message.startsWith(QLatin1String("This plugin does not support")))
+        s_previous(type, context, message);
+}
+
 Result walk(std::uint64_t seed, long actions)
 {
+    s_previous = qInstallMessageHandler(quietAboutResizing);
+    const auto restore = qScopeGuard([] { qInstallMessageHandler(s_previous); });
     Result r;
     Walk w(seed);
     for (long n = 1; n <= actions; ++n) {

@@ -21,10 +21,10 @@ private slots:
             ? qEnvironmentVariableIntValue("VELQUORA_MONKEY_ACTIONS")
             : 20000;
         const Monkey::Result r = Monkey::walk(seed, actions);
-        qInfo("seed %llu: %ld actions, %ld calculations, %ld results, %ld warning boxes",
-              static_cast<unsigned long long>(seed), r.actions, r.calculations, r.results, r.warnings);
+        qInfo("seed %llu: %ld actions, %ld calculations, %ld results, %ld warning boxes, %ld conversions",
+              static_cast<unsigned long long>(seed), r.actions, r.calculations, r.results, r.warnings, r.conversions);
         QVERIFY2(r.failure.isEmpty(), qPrintable(r.failure));
-        QVERIFY(r.results > 0 && r.warnings > 0);
+        QVERIFY(r.results > 0 && r.warnings > 0 && r.conversions > 0);
     }
 };
 
