@@ -99,42 +99,47 @@ QMenu* UnitConversions::showMenu(TEdit* field, QWidget* parent)
     return menu(showTitle, field, parent, &UnitConversions::showIn);
 }
 
-void UnitConversions::convertFrom(TEdit* field, const Units::Unit& from)
+// The field's number converted, as the display writes it; empty when it does not fit.
+QString UnitConversions::converted(const TEdit* field, const std::function<Number(Number)>& convert) const
 {
     const QChar separator = m_pages.decimalSeparator();
-    const RowUnit row = rowUnitOf(field);
-    const QString given = field->text().trimmed();
-    const QString fromName = QString::fromUtf8(from.name);
-    QString written;
     try {
-        written = NumberText::format(Units::toRow(NumberText::toNumber(given, separator), from, *row.unit.unit, row.difference), separator);
+        return NumberText::format(convert(NumberText::toNumber(field->text().trimmed(), separator)), separator);
     } catch (const EngineError&) {
-        const QString why = QStringLiteral("Conversão grande demais: %1 %2 não cabe em %3.").arg(given, fromName, row.unitText);
-        m_resolution.recordNote(why, true);
-        QToolTip::showText(field->mapToGlobal(QPoint(0, field->height())), why, field);
-        return;
+        return {};
     }
+}
+
+// An overflow changes nothing and says why, by the field and in the working.
+void UnitConversions::tooLarge(TEdit* field, const QString& fromUnit, const QString& toUnit)
+{
+    const QString why = QStringLiteral("Conversão grande demais: %1 %2 não cabe em %3.").arg(field->text().trimmed(), fromUnit, toUnit);
+    m_resolution.recordNote(why, true);
+    QToolTip::showText(field->mapToGlobal(QPoint(0, field->height())), why, field);
+}
+
+void UnitConversions::convertFrom(TEdit* field, const Units::Unit& from)
+{
+    const RowUnit row = rowUnitOf(field);
+    const QString fromName = QString::fromUtf8(from.name);
+    const QString written = converted(field, [&](Number v) { return Units::toRow(v, from, *row.unit.unit, row.difference); });
+    if (written.isEmpty())
+        return tooLarge(field, fromName, row.unitText);
+    const QString given = field->text().trimmed();
     field->setText(written);
     m_resolution.recordConversion(field, written, QStringLiteral("%1 = %2 %3 = %4 %5").arg(row.symbol, given, fromName, written, row.unitText));
 }
 
 void UnitConversions::showIn(TEdit* field, const Units::Unit& to)
 {
-    const QChar separator = m_pages.decimalSeparator();
     const RowUnit row = rowUnitOf(field);
-    const QString value = field->text().trimmed();
     const QString toName = QString::fromUtf8(to.name);
-    QString line;
-    bool failed = false;
-    try {
-        const QString shown = NumberText::format(Units::fromRow(NumberText::toNumber(value, separator), to, *row.unit.unit, row.difference), separator);
-        line = QStringLiteral("%1 = %2 %3 = %4 %5").arg(row.symbol, value, row.unitText, shown, toName);
-    } catch (const EngineError&) {
-        line = QStringLiteral("Conversão grande demais: %1 %2 não cabe em %3.").arg(value, row.unitText, toName);
-        failed = true;
-    }
-    m_resolution.recordNote(line, failed);
-    if (!m_resolution.isShown() || failed)
+    const QString shown = converted(field, [&](Number v) { return Units::fromRow(v, to, *row.unit.unit, row.difference); });
+    if (shown.isEmpty())
+        return tooLarge(field, row.unitText, toName);
+    const QString line = QStringLiteral("%1 = %2 %3 = %4 %5").arg(row.symbol, field->text().trimmed(), row.unitText, shown, toName);
+    m_resolution.recordNote(line, false);
+    if (!m_resolution.isShown())
         QToolTip::showText(field->mapToGlobal(QPoint(0, field->height())), line, field);
 }
 

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <functional>
 
 class EquationPages;
 class PageRows;
@@ -58,6 +59,8 @@ private:
     // Why the field has no entries ("" when it has some).
     QString whyNone(const TEdit* field, const RowUnit& row) const;
     QMenu* menu(const QString& title, TEdit* field, QWidget* parent, void (UnitConversions::*act)(TEdit*, const Units::Unit&));
+    QString converted(const TEdit* field, const std::function<Number(Number)>& convert) const;
+    void tooLarge(TEdit* field, const QString& fromUnit, const QString& toUnit);
     void pageBuilt(QWidget* page);
     TEdit* fieldOfUnit(const QLabel* label) const;
 

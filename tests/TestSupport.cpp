@@ -111,3 +111,21 @@ QString Student::solve(const char* topic, std::initializer_list<std::pair<const 
 }
 
 }
+
+namespace TestSupport {
+
+ShownWindow::ShownWindow()
+    : main((DecimalSeparator::set(u','), new TfrmMain))
+    , student(main)
+{
+    main->show();
+    if (!QTest::qWaitForWindowExposed(main))
+        qFatal("the main window was not shown");
+}
+
+ShownWindow::~ShownWindow()
+{
+    delete main;
+}
+
+}

@@ -6,6 +6,7 @@
 #include <utility>
 
 class QWidget;
+class TfrmMain;
 
 namespace TestSupport {
 
@@ -45,6 +46,18 @@ public:
 
 private:
     QWidget* m_window;
+};
+
+// A main window shown as the program starts it (comma locale), a student at it.
+struct ShownWindow
+{
+    ShownWindow();
+    ~ShownWindow();
+    ShownWindow(const ShownWindow&) = delete;
+    ShownWindow& operator=(const ShownWindow&) = delete;
+
+    TfrmMain* main;
+    Student student;
 };
 
 }

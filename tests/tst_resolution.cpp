@@ -21,6 +21,8 @@
 #include <QStackedWidget>
 #include <QTest>
 
+#include <memory>
+
 using TestSupport::Student;
 
 namespace {
@@ -89,25 +91,23 @@ private:
     Resolution& resolution() { return m_main->resolution(); }
     QStringList shownLines() const;
 
+    std::unique_ptr<TestSupport::ShownWindow> m_window;
     TfrmMain* m_main = nullptr;
     Student* m_student = nullptr;
 };
 
 void TestResolution::init()
 {
-    DecimalSeparator::set(u',');
-    m_main = new TfrmMain;
-    m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main));
-    m_student = new Student(m_main);
+    m_window = std::make_unique<TestSupport::ShownWindow>();
+    m_main = m_window->main;
+    m_student = &m_window->student;
     m_main->findChild<QAction*>("Resolucao1")->setChecked(true);
 }
 
 void TestResolution::cleanup()
 {
     m_main->findChild<QAction*>("Resolucao1")->setChecked(false);
-    delete m_student;
-    delete m_main;
+    m_window.reset();
 }
 
 QStringList TestResolution::shownLines() const

@@ -22,6 +22,8 @@
 #include <QMenu>
 #include <QStackedWidget>
 #include <QTest>
+
+#include <memory>
 #include <QTimer>
 
 using TestSupport::Student;
@@ -91,23 +93,21 @@ private slots:
     void qtTextsInPortuguese();
 
 private:
+    std::unique_ptr<TestSupport::ShownWindow> m_window;
     TfrmMain* m_main = nullptr;
     Student* m_student = nullptr;
 };
 
 void TestUnits::init()
 {
-    DecimalSeparator::set(u',');
-    m_main = new TfrmMain;
-    m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main));
-    m_student = new Student(m_main);
+    m_window = std::make_unique<TestSupport::ShownWindow>();
+    m_main = m_window->main;
+    m_student = &m_window->student;
 }
 
 void TestUnits::cleanup()
 {
-    delete m_student;
-    delete m_main;
+    m_window.reset();
 }
 
 void TestUnits::conversions_data()
@@ -240,6 +240,12 @@ void TestUnits::contextMenu()
     QApplication::sendEvent(V, &rightClick);
     QTRY_COMPARE(entries.front().allLines(), QStringList{"V = 20 m/s = 72 km/h"});
     QCOMPARE(V->text(), QStringLiteral("20"));
+    // An overflow changes nothing and says why.
+    auto* S = qobject_cast<TEdit*>(m_student->widget("eSS"));
+    S->setText(QStringLiteral("1E4931"));
+    m_main->conversions().convertFrom(S, *unitNamed(*Units::ofRow(u"m"), "km"));
+    QCOMPARE(S->text(), QStringLiteral("1E4931"));
+    QCOMPARE(entries.front().lines, QStringList{"Conversão grande demais: 1E4931 km não cabe em m."});
 
     const auto why = [&](const char* topic, const char* field, const char* text) -> QStringList {
         m_student->click(topic);
