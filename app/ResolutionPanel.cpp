@@ -6,6 +6,7 @@
 #include "ui_ResolutionPanel.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QShortcut>
@@ -31,6 +32,13 @@ ResolutionPanel::ResolutionPanel(SessionRecord& record, QWidget* parent)
     , ui(std::make_unique<Ui::ResolutionPanel>())
     , m_record(record)
 {
+    // A screen reader finds the panel as a named region, not as filler.
+    static const bool asRegion = (QAccessible::installFactory([](const QString& key, QObject* object) -> QAccessibleInterface* {
+        if (key == QLatin1String("ResolutionPanel") && object->isWidgetType())
+            return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Grouping);
+        return nullptr;
+    }), true);
+    Q_UNUSED(asRegion);
     ui->setupUi(this);
     Fonts::applyPixelSizes(this);
     connect(ui->btCopiar, &QPushButton::clicked, this, [this] { runEventHandler([this] { copy(); }); });
@@ -98,10 +106,8 @@ void ResolutionPanel::showEntry(const SessionRecord::Entry& e)
     for (int i = 0; i < 3; ++i)
         labels[i]->setText(i < shown.size() ? shown[i] : QString());
     setTextColour(ui->lFormula, e.failed ? reasonRed : e.lines.isEmpty() ? givenBlue : formulaRed);
-    // Read out by a screen reader as the panel's new description.
+    // A screen reader is told of the new description (setting it sends the event).
     setAccessibleDescription(shown.join(QStringLiteral("; ")));
-    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&changed);
 }
 
 void ResolutionPanel::copy()

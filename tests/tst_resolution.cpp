@@ -13,6 +13,7 @@
 #include "controls/TEdit.h"
 #include "engine/DecimalSeparator.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -289,6 +290,7 @@ void TestResolution::keyboardAndScreenReader()
 {
     m_student->solve("ButtonXPMACCorel1", {{"eSS", "100"}, {"eSSo", "20"}, {"eV", "16"}}, "JLAqua3", "eST");
     QCOMPARE(resolution().panel()->accessibleName(), QStringLiteral("Resolução passo a passo"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(resolution().panel())->role(), QAccessible::Grouping);
     QCOMPARE(resolution().panel()->accessibleDescription(), QStringLiteral("t = (S − Sₒ) / V; t = (100 − 20) / 16; t = 5 s"));
 
     m_main->activateWindow();
