@@ -2,6 +2,7 @@
 
 #include "engine/NumberText.h"
 
+#include <QHash>
 #include <QRegularExpression>
 
 namespace Units {
@@ -169,19 +170,21 @@ std::span<const Kind> kinds()
 
 std::optional<RowUnit> ofRow(QStringView unitText)
 {
+    // Made on first use: a topic reads the units of its rows each time it is chosen.
+    static const QHash<QString, RowUnit> known = [] {
+        QHash<QString, RowUnit> index;
+        for (const char* none : withoutChoices)
+            index.insert(QString::fromUtf8(none), RowUnit{});
+        for (const Kind& k : kindTable) {
+            for (const Unit& u : k.units)
+                index.insert(name(u), RowUnit{&k, &u});
+        }
+        return index;
+    }();
     QString text = unitText.trimmed().toString();
     text.replace(u'°', u'º');
-    for (const Kind& k : kindTable) {
-        for (const Unit& u : k.units) {
-            if (text == name(u))
-                return RowUnit{&k, &u};
-        }
-    }
-    for (const char* none : withoutChoices) {
-        if (text == QString::fromUtf8(none))
-            return RowUnit{};
-    }
-    return std::nullopt;
+    const auto it = known.constFind(text);
+    return it == known.cend() ? std::nullopt : std::optional<RowUnit>(*it);
 }
 
 std::vector<Choice> choices(const RowUnit& row, bool difference, QChar decimalSeparator)
