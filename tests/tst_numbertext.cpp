@@ -1,5 +1,6 @@
 // The number rules: key filters, strict conversion, tolerant parser, general format,
 // and the checked 80-bit arithmetic.
+#include "engine/BookNumber.h"
 #include "engine/KeyFilters.h"
 #include "engine/Number.h"
 #include "engine/NumberText.h"
@@ -32,6 +33,8 @@ private slots:
     void arithmeticErrors();
     void arithmeticIsExtended();
     void underflowIsQuiet();
+    void bookNumber_data();
+    void bookNumber();
 };
 
 // Key, separator, expected character ('\0' when swallowed).
@@ -305,3 +308,35 @@ void TestNumberText::underflowIsQuiet()
 
 QTEST_GUILESS_MAIN(TestNumberText)
 #include "tst_numbertext.moc"
+
+// Text, the same as a book prints it: powers of ten past 10⁶ and under 10⁻³ and wherever
+// the text had an exponent, U+2212 for the minus, the digits as they stand.
+void TestNumberText::bookNumber_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("book");
+    QTest::newRow("plain") << "14" << "14";
+    QTest::newRow("fraction") << "2,5" << "2,5";
+    QTest::newRow("typed zeros kept") << "2,50" << "2,50";
+    QTest::newRow("negative") << "-0,5" << "−0,5";
+    QTest::newRow("zero") << "-0" << "0";
+    QTest::newRow("below a million") << "999999" << "999999";
+    QTest::newRow("a million") << "1000000" << "1 · 10⁶";
+    QTest::newRow("large fixed") << "2500000" << "2,5 · 10⁶";
+    QTest::newRow("one thousandth") << "0,001" << "0,001";
+    QTest::newRow("below a thousandth") << "0,00012" << "1,2 · 10⁻⁴";
+    QTest::newRow("display E") << "7,20000006704996E18" << "7,20000006704996 · 10¹⁸";
+    QTest::newRow("typed E in range") << "2E3" << "2 · 10³";
+    QTest::newRow("typed E keeps its zeros") << "2,50e-6" << "2,50 · 10⁻⁶";
+    QTest::newRow("typed E normalised") << "-25E2" << "−2,5 · 10³";
+    QTest::newRow("charge page") << "3,2x10E-19" << "3,2 · 10⁻¹⁹";
+    QTest::newRow("blanks") << "  9000000000 " << "9 · 10⁹";
+    QTest::newRow("not a number") << " 2,,5" << "2,,5";
+}
+
+void TestNumberText::bookNumber()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, book);
+    QCOMPARE(BookNumber::fromText(text, u','), book);
+}
