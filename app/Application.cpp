@@ -2,7 +2,7 @@
 
 #include "app/Fonts.h"
 #include "app/QtTranslations.h"
-#include "engine/DecimalSeparator.h"
+#include "app/DecimalSeparator.h"
 
 #include <QEvent>
 #include <QLocale>

@@ -7,7 +7,7 @@
 #include "catalogue/Catalogue.h"
 #include "controls/Gradpan.h"
 #include "controls/JLAqua.h"
-#include "engine/DecimalSeparator.h"
+#include "app/DecimalSeparator.h"
 #include "engine/NumberText.h"
 
 #include <QLabel>

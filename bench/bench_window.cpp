@@ -11,7 +11,7 @@
 #include "app/TfrmMain.h"
 #include "app/TopicLists.h"
 #include "catalogue/Catalogue.h"
-#include "engine/DecimalSeparator.h"
+#include "app/DecimalSeparator.h"
 #include "engine/NumberText.h"
 
 #include <QAbstractButton>

@@ -1,6 +1,5 @@
 #include "controls/TEdit.h"
 
-#include "engine/DecimalSeparator.h"
 #include "engine/KeyFilters.h"
 
 #include <QContextMenuEvent>
@@ -58,7 +57,7 @@ void TEdit::paintGiven()
 
 std::optional<QChar> TEdit::filter(QChar c) const
 {
-    return m_tiCos ? KeyFilters::tiCosKeyPress(c) : KeyFilters::eSKeyPress(c, DecimalSeparator::current());
+    return m_tiCos ? KeyFilters::tiCosKeyPress(c) : KeyFilters::eSKeyPress(c, s_separator);
 }
 
 void TEdit::keyPressEvent(QKeyEvent* e)

@@ -26,6 +26,11 @@ public:
     void setText(const QString& text) override { QLineEdit::setText(text); }
     void paintGiven() override;
 
+    // The user's decimal separator, which a typed "." or "," becomes; the program tells
+    // every field when the regional settings change.
+    static void setDecimalSeparator(QChar separator) { s_separator = separator; }
+    static QChar decimalSeparator() { return s_separator; }
+
     // The given colour: every field's font has it at rest.
     static QColor givenColor() { return QColor(0, 0, 255); }
 
@@ -64,4 +69,5 @@ private:
     bool m_tiCos = false;
     bool m_fontHeld = false;
     static inline FontBatch* s_batch = nullptr;
+    static inline QChar s_separator = u',';
 };

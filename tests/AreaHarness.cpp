@@ -5,7 +5,7 @@
 #include "app/TfrmMain.h"
 #include "catalogue/Catalogue.h"
 #include "controls/Gradpan.h"
-#include "engine/DecimalSeparator.h"
+#include "app/DecimalSeparator.h"
 
 #include <QAbstractButton>
 #include <QLocale>

@@ -11,7 +11,7 @@
 #include "controls/Gradpan.h"
 #include "controls/JLAqua.h"
 #include "controls/TEdit.h"
-#include "engine/DecimalSeparator.h"
+#include "app/DecimalSeparator.h"
 #include "engine/NumberText.h"
 
 #include <QAbstractButton>

@@ -3,7 +3,7 @@
 #include "app/Fonts.h"
 #include "app/TfrmMain.h"
 #include "app/TopicLists.h"
-#include "engine/DecimalSeparator.h"
+#include "app/DecimalSeparator.h"
 
 #include <QAbstractButton>
 #include <QClipboard>

@@ -7,7 +7,7 @@
 #include "app/TopicLists.h"
 #include "catalogue/Catalogue.h"
 #include "controls/TEdit.h"
-#include "engine/DecimalSeparator.h"
+#include "app/DecimalSeparator.h"
 
 #include <QAccessible>
 #include <QAbstractButton>

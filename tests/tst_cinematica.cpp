@@ -9,7 +9,7 @@
 #include "app/PageRegistry.h"
 #include "app/TfrmMain.h"
 #include "controls/Gradpan.h"
-#include "engine/DecimalSeparator.h"
+#include "app/DecimalSeparator.h"
 
 #include <QLabel>
 #include <QLineEdit>

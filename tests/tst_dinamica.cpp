@@ -9,7 +9,7 @@
 #include "controls/TEdit.h"
 #include "app/TfrmMain.h"
 #include "controls/Gradpan.h"
-#include "engine/DecimalSeparator.h"
+#include "app/DecimalSeparator.h"
 
 #include <QAbstractButton>
 #include <QLabel>

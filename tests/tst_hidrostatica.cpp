@@ -11,7 +11,7 @@
 #include "app/TfrmMain.h"
 #include "catalogue/PageModes.h"
 #include "controls/Gradpan.h"
-#include "engine/DecimalSeparator.h"
+#include "app/DecimalSeparator.h"
 
 #include <QAbstractButton>
 #include <QLabel>

@@ -10,7 +10,7 @@
 #include "controls/ButtonXPMACCorel.h"
 #include "controls/Gradpan.h"
 #include "controls/JLAqua.h"
-#include "engine/DecimalSeparator.h"
+#include "app/DecimalSeparator.h"
 
 #include <QAction>
 #include <QFontDatabase>

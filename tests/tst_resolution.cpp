@@ -11,7 +11,7 @@
 #include "catalogue/Catalogue.h"
 #include "controls/JLAqua.h"
 #include "controls/TEdit.h"
-#include "engine/DecimalSeparator.h"
+#include "app/DecimalSeparator.h"
 
 #include <QAccessible>
 #include <QAction>

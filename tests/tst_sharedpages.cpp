@@ -4,7 +4,7 @@
 #include "TestSupport.h"
 
 #include "app/Application.h"
-#include "engine/DecimalSeparator.h"
+#include "app/DecimalSeparator.h"
 
 #include <QTest>
 

@@ -7,7 +7,7 @@
 #include "app/Application.h"
 #include "app/TfrmMain.h"
 #include "controls/Gradpan.h"
-#include "engine/DecimalSeparator.h"
+#include "app/DecimalSeparator.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>

@@ -10,7 +10,7 @@
 #include "app/UnitConversions.h"
 #include "catalogue/Catalogue.h"
 #include "controls/TEdit.h"
-#include "engine/DecimalSeparator.h"
+#include "app/DecimalSeparator.h"
 #include "engine/NumberText.h"
 #include "engine/Units.h"
 

@@ -1,4 +1,6 @@
-#include "engine/DecimalSeparator.h"
+#include "app/DecimalSeparator.h"
+
+#include "controls/TEdit.h"
 
 #include <QLocale>
 
@@ -6,6 +8,7 @@ void DecimalSeparator::set(QChar c)
 {
     const QChar previous = s_current;
     s_current = c;
+    TEdit::setDecimalSeparator(c);
     if (c == previous)
         return;
     // A listener may remove itself while it is told.
