@@ -1,27 +1,23 @@
 #include "app/AccessibleNames.h"
 
-#include "app/PageRows.h"
 #include "controls/TEdit.h"
+#include "engine/Row.h"
 
 namespace AccessibleNames {
 
-namespace {
-
-QString spoken(const PageRows::Row& row)
-{
-    return row.unit.isEmpty() ? row.symbol : row.symbol + QStringLiteral(", ") + row.unit;
-}
-
-}
-
-void describePage(QWidget* page, const QString& formula, const PageRows& rows)
+void describePage(QWidget* page, const QString& formula, const RowTable& rows)
 {
     page->setAccessibleName(QStringLiteral("Equação: ") + formula);
     for (TEdit* field : page->findChildren<TEdit*>()) {
-        const PageRows::Row* row = rows.row(field->objectName().toLatin1().constData());
-        field->setAccessibleName(spoken(row ? *row : PageRows::rowOf(field)));
-        if (field->isReadOnly())
-            field->setAccessibleDescription(QStringLiteral("constante, somente leitura"));
+        const Row* row = rows.find(field->objectName().toLatin1().constData());
+        if (!row) {
+            field->setAccessibleName(field->objectName());
+            continue;
+        }
+        const QString unit = QString::fromUtf8(row->unit);
+        field->setAccessibleName(QString::fromUtf8(row->symbol) + (unit.isEmpty() ? QString() : QStringLiteral(", ") + unit));
+        const QString quantity = QString::fromUtf8(row->quantity);
+        field->setAccessibleDescription(field->isReadOnly() ? quantity + QStringLiteral(", constante, somente leitura") : quantity);
     }
 }
 

@@ -2,14 +2,15 @@
 
 #include <QString>
 
-class PageRows;
+class RowTable;
 class QWidget;
 
-// What a screen reader hears on an equation page: each field named by its row as the
-// page shows it at that moment ("Δt, s", "a, m/s²", "R, Ω"), a constant field said to
-// be a read-only constant, and the page named by its formula in the topic's terms.
+// What a screen reader hears on an equation page: each field named by the row the topic
+// declares ("Δt, s", "a, m/s²", "R, Ω") and described by its quantity ("intervalo de
+// tempo"), a constant field said to be a read-only constant, and the page named by its
+// formula in the topic's terms.
 namespace AccessibleNames {
 
-void describePage(QWidget* page, const QString& formula, const PageRows& rows);
+void describePage(QWidget* page, const QString& formula, const RowTable& rows);
 
 }

@@ -1,10 +1,10 @@
 #include "app/Resolution.h"
 
 #include "app/EquationPages.h"
-#include "app/PageRows.h"
 #include "app/ResolutionPanel.h"
 #include "controls/JLAqua.h"
 #include "controls/TEdit.h"
+#include "engine/Row.h"
 #include "engine/WorkingText.h"
 
 #include <QAction>
@@ -26,7 +26,7 @@ QSettings settings()
 
 }
 
-Resolution::Resolution(QWidget* clientArea, EquationPages& pages, const PageRows& rows, QAction* toggle, QObject* parent)
+Resolution::Resolution(QWidget* clientArea, EquationPages& pages, const RowTable& rows, QAction* toggle, QObject* parent)
     : QObject(parent)
     , m_clientArea(clientArea)
     , m_pages(pages)

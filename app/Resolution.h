@@ -8,7 +8,7 @@
 #include <QStringList>
 
 class EquationPages;
-class PageRows;
+class RowTable;
 class QAction;
 class QWidget;
 class ResolutionPanel;
@@ -25,7 +25,7 @@ class Resolution : public QObject
     Q_OBJECT
 
 public:
-    Resolution(QWidget* clientArea, EquationPages& pages, const PageRows& rows, QAction* toggle, QObject* parent);
+    Resolution(QWidget* clientArea, EquationPages& pages, const RowTable& rows, QAction* toggle, QObject* parent);
 
     static constexpr int clientWidth = 679;
     static constexpr int clientHeight = 398;
@@ -53,7 +53,7 @@ private:
 
     QWidget* m_clientArea;
     EquationPages& m_pages;
-    const PageRows& m_rows;
+    const RowTable& m_rows;
     QAction* m_toggle;
     ResolutionPanel* m_panel = nullptr;
     SessionRecord m_record;

@@ -173,7 +173,7 @@ void TfrmMain::FormShow()
 void TfrmMain::choose(const Topic& topic)
 {
     chooseTopic(*m_pages, topic);
-    m_rows.read(ui->Equacoes->currentWidget());
+    m_rows = RowTable(topic.rows);
     AccessibleNames::describePage(ui->Equacoes->currentWidget(), QString::fromUtf8(topic.formula), m_rows);
     m_resolution->topicChosen(topic);
     m_conversions->topicChosen();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/PageRows.h"
+#include "engine/Row.h"
 
 #include <QMainWindow>
 #include <exception>
@@ -34,7 +34,7 @@ public:
     Resolution& resolution() { return *m_resolution; }
     UnitConversions& conversions() { return *m_conversions; }
     // The rows of the page on show, as the topic chosen last labelled them.
-    const PageRows& rows() const { return m_rows; }
+    const RowTable& rows() const { return m_rows; }
 
     // Scrolls every topic list back to its top.
     void resetScroll();
@@ -70,6 +70,6 @@ private:
     TApplicationEvents* m_events;
     TXPMenu* m_xpMenu;
     TfrmAbout* m_about = nullptr;
-    PageRows m_rows;
+    RowTable m_rows;
     bool m_shown = false;
 };

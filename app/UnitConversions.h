@@ -2,14 +2,17 @@
 
 #include "engine/Units.h"
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 #include <functional>
+#include <optional>
 
 class EquationPages;
-class PageRows;
+class RowTable;
+struct Row;
 class QLabel;
 class QMenu;
 class QWidget;
@@ -27,7 +30,7 @@ class UnitConversions : public QObject
     Q_OBJECT
 
 public:
-    UnitConversions(EquationPages& pages, const PageRows& rows, Resolution& resolution, QObject* parent);
+    UnitConversions(EquationPages& pages, const RowTable& rows, Resolution& resolution, QObject* parent);
 
     static const QString convertTitle;
     static const QString showTitle;
@@ -54,18 +57,24 @@ private:
         QString unitText;
         Units::RowUnit unit;
         bool difference = false;
+        // The page prints no unit there, or spells it otherwise ("(constante)", "watts").
+        bool printedElsewise = false;
     };
+    static QString folded(QString unit);
+    static QString printedUnit(const Row& row);
     RowUnit rowUnitOf(const TEdit* field) const;
     // Why the field has no entries ("" when it has some).
     QString whyNone(const TEdit* field, const RowUnit& row) const;
     QMenu* menu(const QString& title, TEdit* field, QWidget* parent, void (UnitConversions::*act)(TEdit*, const Units::Unit&));
-    QString converted(const TEdit* field, const std::function<Number(Number)>& convert) const;
+    std::optional<std::pair<QString, Number>> converted(const TEdit* field, const std::function<Number(Number)>& convert) const;
+    void note(TEdit* field, const QString& line);
     void tooLarge(TEdit* field, const QString& fromUnit, const QString& toUnit);
     void pageBuilt(QWidget* page);
-    TEdit* fieldOfUnit(const QLabel* label) const;
 
     EquationPages& m_pages;
-    const PageRows& m_rows;
+    const RowTable& m_rows;
     Resolution& m_resolution;
     QList<QPointer<QLabel>> m_pointing;
+    // The field of each unit label that opens a list, for the topic on show.
+    QHash<const QLabel*, TEdit*> m_unitFields;
 };

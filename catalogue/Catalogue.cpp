@@ -57,4 +57,13 @@ std::span<const Solver> solvers() { return allSolvers(); }
 const Topic* topicOfButton(QStringView button) { return byButton(allTopics(), button); }
 const Solver* solverOfButton(QStringView button) { return byButton(allSolvers(), button); }
 
+const Solver* solverOfPage(QStringView page)
+{
+    for (const Solver& solver : allSolvers()) {
+        if (page == QLatin1StringView(solver.page))
+            return &solver;
+    }
+    return nullptr;
+}
+
 }

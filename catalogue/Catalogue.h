@@ -11,4 +11,6 @@ std::span<const Topic> topics();
 std::span<const Solver> solvers();
 const Topic* topicOfButton(QStringView button);
 const Solver* solverOfButton(QStringView button);
+// The solver of a page (each page has one Calcular).
+const Solver* solverOfPage(QStringView page);
 }

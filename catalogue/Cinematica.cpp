@@ -1,115 +1,162 @@
 #include "catalogue/Cinematica.h"
 
+#include "catalogue/Constants.h"
+
 namespace Cinematica {
 
 namespace {
+
+const Row uniformMotionRows[] = {
+    {"eSS", "S", "m", "posição final", {{"Label2020", "S"}}, {{"Label2022", "m"}}},
+    {"eSSo", "S₀", "m", "posição inicial", {{"Label2023", "S"}, {"Label2024", "o"}}, {{"Label2026", "m"}}},
+    {"eV", "V", "m/s", "velocidade", {{"Label2027", "V"}}, {{"Label2029", "m/s"}}},
+    {"eST", "t", "s", "tempo", {{"Label2030", "t"}}, {{"Label2032", "s"}}},
+};
+
+const Row meanVelocityRows[] = {
+    {"eVm", "Vₘ", "m/s", "velocidade média", {{"Label42", "Vm"}}, {{"Label50", "m/s"}}},
+    {"eDS", "Δs", "m", "deslocamento", {picture("Image6", "Δ"), {"Label43", "s"}}, {{"Label51", "m"}}},
+    {"eDT", "Δt", "s", "intervalo de tempo", {picture("Image7", "Δ"), {"Label44", "t"}}, {{"Label52", "s"}}},
+};
+
+const Row meanAccelerationRows[] = {
+    {"aeA", "a", "m/s²", "aceleração média", {{"Label47", "a"}}, {{"Label60", "m/s"}, {"Label80", "2"}}},
+    {"aeDS", "Δv", "m/s", "variação da velocidade", {picture("Image4010", "Δ"), {"Label53", "v"}}, {{"Label59", "m/s"}}},
+    {"aeDT", "Δt", "s", "intervalo de tempo", {picture("Image9", "Δ"), {"Label58", "t"}}, {{"Label61", "s"}}},
+};
+
+const Row acceleratedVelocityRows[] = {
+    {"muvV", "V", "m/s", "velocidade final", {{"Label5013", "V"}}, {{"Label5015", "m/s"}}},
+    {"muvVo", "V₀", "m/s", "velocidade inicial", {{"Label5016", "V"}, {"Label5017", "o"}}, {{"Label5019", "m/s"}}},
+    {"muvA", "a", "m/s²", "aceleração", {{"Label5020", "a"}}, {{"Label5022", "m/s"}, {"Label5023", "2"}}},
+    {"muvT", "t", "s", "tempo", {{"Label5024", "t"}}, {{"Label5026", "s"}}},
+};
+
+const Row torricelliRows[] = {
+    {"tcV", "V", "m/s", "velocidade final", {{"Label6017", "V"}}, {{"Label6019", "m/s"}}},
+    {"tcVo", "V₀", "m/s", "velocidade inicial", {{"Label6020", "V"}, {"Label6021", "o"}}, {{"Label6023", "m/s"}}},
+    {"tcA", "a", "m/s²", "aceleração", {{"Label6024", "a"}}, {{"Label6026", "m/s"}, {"Label6027", "2"}}},
+    {"tcDS", "Δs", "m", "deslocamento", {picture("Image6011", "Δ"), {"Label6028", "s"}}, {{"Label6030", "m"}}},
+};
+
+const Row circularVelocityRows[] = {
+    {"lnFR", "V", "m/s", "velocidade linear", {{"Label125", "V"}}, {{"Label135", "m/s"}}},
+    {"lnM", "w", "rad/s", "velocidade angular", {{"Label126", "w"}}, {{"Label134", "rad/s"}}},
+    {"lnA", "R", "m", "raio", {{"Label127", "R"}}, {{"Label133", "m"}}},
+};
+
+const Row frequencyRows[] = {
+    {"pP", "ƒ", "Hz", "frequência", {{"Label168", "ƒ"}}, {{"Label164", "Hz"}}},
+    {"pT", "nº", "", "número de voltas", {{"Label169", "nº"}}, {{"Label166", ""}}},
+    {"pdT", "Δt", "s", "intervalo de tempo", {picture("Image26", "Δ"), {"Label170", "t"}}, {{"Label167", "s"}}},
+};
+
+const Row periodRows[] = {
+    {"aeA", "T", "s", "período", {{"Label47", "T"}}, {{"Label60", "s"}}},
+    {"aeDS", "Δt", "s", "intervalo de tempo", {picture("Image4010", "Δ"), {"Label53", "t"}}, {{"Label59", "s"}}},
+    {"aeDT", "nº", "", "número de voltas", {{"Label58", "nº"}}, {{"Label61", ""}}},
+};
+
+const Row frequencyToPeriodRows[] = {
+    {"vlV", "f", "Hz", "frequência", {{"Label443", "f"}}, {{"Label452", "Hz"}}},
+    {"vlf", "T", "s", "período", {{"Label445", "T"}}, {{"Label451", "s"}}},
+};
+
+const Row angularVelocityRows[] = {
+    {"vaw", "w", "rad/s", "velocidade angular", {{"Label1011", "w"}}, {{"Label1013", "rad/s"}}},
+    {"vaf", "f", "Hz", "frequência", {{"Label1014", "f"}}, {{"Label1016", "Hz"}}},
+    {"Edit3", "π", "", "número pi", {picture("Image1011", "π")}, {}},
+};
+
+const Row centripetalRows[] = {
+    {"acac", "ac", "m/s²", "aceleração centrípeta", {{"Label19", "a"}, {"Label108", "c"}}, {{"Label103", "m/s"}, {"Label104", "2"}}},
+    {"acv", "v", "m/s", "velocidade", {{"Label21", "v"}}, {{"Label93", "m/s"}}},
+    {"acr", "R", "m", "raio", {{"Label7014", "R"}}, {{"Label105", "m"}}},
+};
+
+const Row maximumHeightRows[] = {
+    {"amh", "hₘₐₓ", "m", "altura máxima", {{"Label54016", "h"}}, {{"Label54018", "m"}}},
+    {"amv", "V₀", "m/s", "velocidade inicial", {{"Label54019", "V"}, {"Label54020", "o"}}, {{"Label54022", "m/s"}}},
+    {"amg", "g", "m/s²", "aceleração da gravidade", {{"Label54023", "g"}}, {{"Label54025", "m/s"}, {"Label54026", "2"}}},
+};
+
+const Row timeToTopRows[] = {
+    {"tamt", "t", "s", "tempo de subida", {{"Label53015", "t"}}, {{"Label53017", "s"}}},
+    {"tamv", "V₀", "m/s", "velocidade inicial", {{"Label53018", "V"}, {"Label53019", "o"}}, {{"Label53021", "m/s"}}},
+    {"tamg", "g", "m/s²", "aceleração da gravidade", {{"Label53022", "g"}}, {{"Label53024", "m/s"}, {"Label53025", "2"}}},
+};
 
 // Each topic puts back what another topic of its page moved, showed or hid (the
 // density, wave-period and electric-power topics borrow TabSheet3, 4 and 7), so a page
 // reads the same whichever topic came before.
 const Topic topicTable[] = {
-    {"ButtonXPMACCorel1", "Movimento Uniforme", "TabSheet2", "S = S₀ + V·t"},
-    {"ButtonXPMACCorel6", "Velocidade Média", "TabSheet3", "Vm = Δs / Δt", [](PageEditor& p) {
+    {"ButtonXPMACCorel1", "Movimento Uniforme", "TabSheet2", "S = S₀ + V · t", uniformMotionRows},
+    {"ButtonXPMACCorel6", "Velocidade Média", "TabSheet3", "Vₘ = Δs / Δt", meanVelocityRows, [](PageEditor& p) {
         p.show({"Image4", "Image5", "Image6", "Image7"});
         p.caption("Label10", "Vm =   s");
         p.caption("Label54", "t", 130);
-        p.caption("Label50", "m/s");
-        p.caption("Label51", "m");
-        p.caption("Label52", "s");
-        p.caption("Label42", "Vm");
-        p.caption("Label43", "s", 60);
-        p.caption("Label44", "t", 60);
+        p.left("Label43", 60);
+        p.left("Label44", 60);
     }},
-    {"ButtonXPMACCorel7", "Aceleração Escalar Média", "TabSheet4", "a = Δv / Δt", [](PageEditor& p) {
+    {"ButtonXPMACCorel7", "Aceleração Escalar Média", "TabSheet4", "a = Δv / Δt", meanAccelerationRows, [](PageEditor& p) {
         p.hide({"Label109"});
         p.show({"Image12", "Image9", "Label80"});
         p.caption("Label63", "t", 114);
         p.caption("Label62", "a =   v");
-        p.caption("Label47", "a");
-        p.caption("Label53", "v");
-        p.caption("Label58", "t", 60);
-        p.caption("Label60", "m/s");
-        p.caption("Label61", "s");
+        p.left("Label58", 60);
         p.width("Shape7", 33);
         p.left("Image11", 100);
-        p.caption("Label59", "m/s");
     }},
-    {"ButtonXPMACCorel8", "Função Horária da Velocidade (MUV)", "TabSheet5", "V = V₀ + a·t"},
-    {"ButtonXPMACCorel9", "Torricelli", "TabSheet6", "V² = V₀² + 2·a·Δs"},
-    {"ButtonXPMACCorel10", "Velocidade Circular", "TabSheet10", "V = w·R", [](PageEditor& p) {
+    {"ButtonXPMACCorel8", "Função Horária da Velocidade (MUV)", "TabSheet5", "V = V₀ + a · t", acceleratedVelocityRows},
+    {"ButtonXPMACCorel9", "Torricelli", "TabSheet6", "V² = V₀² + 2 · a · Δs", torricelliRows},
+    {"ButtonXPMACCorel10", "Velocidade Circular", "TabSheet10", "V = w · R", circularVelocityRows, [](PageEditor& p) {
         p.hide({"Image62", "Label138", "Label128", "Label137"});
         p.caption("Label123", "V = w . R");
-        p.caption("Label125", "V");
-        p.caption("Label126", "w");
-        p.caption("Label127", "R");
-        p.caption("Label135", "m/s");
-        p.caption("Label134", "rad/s");
-        p.caption("Label133", "m");
     }},
-    {"ButtonXPMACCorel28", "Frequência", "TabSheet13", "ƒ = nº de voltas / Δt", [](PageEditor& p) {
+    {"ButtonXPMACCorel28", "Frequência", "TabSheet13", "ƒ = nº de voltas / Δt", frequencyRows, [](PageEditor& p) {
         p.caption("Label158", "ƒ = nº de voltas");
         p.width("Shape16", 117);
         p.left("Image24", 136);
         p.left("Label159", 152);
         p.caption("Label159", "t");
-        p.caption("Label168", "ƒ");
-        p.caption("Label164", "Hz");
-        p.caption("Label166", "");
-        p.caption("Label169", "nº");
-        p.caption("Label170", "t");
-        p.caption("Label167", "s");
     }},
-    {"ButtonXPMACCorel29", "Período", "TabSheet4", "T = Δt / nº de voltas", [](PageEditor& p) {
+    {"ButtonXPMACCorel29", "Período", "TabSheet4", "T = Δt / nº de voltas", periodRows, [](PageEditor& p) {
         p.show({"Label109"});
         p.hide({"Image12", "Image9", "Label80"});
         p.caption("Label63", "nº de voltas", 100);
         p.caption("Label62", "T =       t");
-        p.caption("Label47", "T");
-        p.caption("Label53", "t");
-        p.caption("Label58", "nº", 52);
-        p.caption("Label60", "s");
+        p.left("Label58", 52);
         p.caption("Label80", "2");
-        p.caption("Label61", "");
-        p.caption("Label59", "s");
         p.width("Shape7", 117);
         p.left("Image11", 135);
     }},
-    {"ButtonXPMACCorel93", "Frequência para Período", "TabSheet34", "f = 1 / T", [](PageEditor& p) {
+    {"ButtonXPMACCorel93", "Frequência para Período", "TabSheet34", "f = 1 / T", frequencyToPeriodRows, [](PageEditor& p) {
         p.caption("Label438", "f =  1");
         p.caption("Label441", "T");
-        p.caption("Label443", "f");
-        p.caption("Label445", "T");
-        p.caption("Label452", "Hz");
-        p.caption("Label451", "s");
     }},
-    {"ButtonXPMACCorel30", "Velocidade Angular", "TabSheet1", "w = 2·π·f", [](PageEditor& p) {
+    {"ButtonXPMACCorel30", "Velocidade Angular", "TabSheet1", "w = 2 · π · f", angularVelocityRows, [](PageEditor& p) {
         // The clearing of every field emptied the constant too.
-        p.constant("Edit3", "3,1416");
+        p.constant("Edit3", Constants::pi);
     }},
-    {"ButtonXPMACCorel31", "Aceleração Centrípeta", "TabSheet7", "ac = v² / R", [](PageEditor& p) {
+    {"ButtonXPMACCorel31", "Aceleração Centrípeta", "TabSheet7", "ac = v² / R", centripetalRows, [](PageEditor& p) {
         p.caption("Label9", "a =  v");
         p.show({"Label106", "Label108", "Label104"});
         p.hide({"Image85"});
-        p.caption("Label19", "a");
-        p.caption("Label21", "v");
-        p.caption("Label103", "m/s");
-        p.caption("Label93", "m/s");
-        p.caption("Label105", "m");
     }},
-    {"ButtonXPMACCorel95", "Altura Máxima", "TabSheet54", "h máx = V₀² / (2·g)"},
-    {"ButtonXPMACCorel94", "Tempo da Altura Máxima (MQL)", "TabSheet53", "t = V₀ / g"},
+    {"ButtonXPMACCorel95", "Altura Máxima", "TabSheet54", "hₘₐₓ = V₀² / (2 · g)", maximumHeightRows},
+    {"ButtonXPMACCorel94", "Tempo da Altura Máxima (MQL)", "TabSheet53", "t = V₀ / g", timeToTopRows},
 };
 
 const Solver solverTable[] = {
-    {"JLAqua3", JLAqua3Click},
-    {"JLAqua1", JLAqua1Click},
-    {"JLAqua2", JLAqua2Click},
-    {"JLAqua4", JLAqua4Click},
-    {"JLAqua5", JLAqua5Click},
-    {"JLAqua6", JLAqua6Click},
-    {"JLAqua12", JLAqua12Click},
-    {"JLAqua45", JLAqua45Click},
-    {"JLAqua46", JLAqua46Click},
+    {"JLAqua3", "TabSheet2", JLAqua3Click},
+    {"JLAqua1", "TabSheet3", JLAqua1Click},
+    {"JLAqua2", "TabSheet4", JLAqua2Click},
+    {"JLAqua4", "TabSheet5", JLAqua4Click},
+    {"JLAqua5", "TabSheet6", JLAqua5Click},
+    {"JLAqua6", "TabSheet1", JLAqua6Click},
+    {"JLAqua12", "TabSheet7", JLAqua12Click},
+    {"JLAqua45", "TabSheet53", JLAqua45Click},
+    {"JLAqua46", "TabSheet54", JLAqua46Click},
 };
 
 const Number two = Number(2);
@@ -125,19 +172,19 @@ void JLAqua3Click(Calcular& c)
     c.block("eSSo", [&] {
         const Term S = c.strict("eSS"), t = c.strict("eST"), V = c.tolerant("eV");
         return S - (V * t);
-    }, {"eV", "eSS", "eST"});
+    }, Calcular::paintOperands);
     c.block("eST", [&] {
         const Term S = c.strict("eSS"), So = c.strict("eSSo"), V = c.tolerant("eV");
         return (S - So) / V;
-    }, {"eV", "eSS", "eSSo"});
+    }, Calcular::paintOperands);
     c.block("eSS", [&] {
         const Term So = c.strict("eSSo"), t = c.strict("eST"), V = c.tolerant("eV");
-        return (V * t) + So;
-    }, {"eV", "eSSo", "eST"});
+        return So + (V * t);
+    }, Calcular::paintOperands);
     c.block("eV", [&] {
         const Term S = c.strict("eSS"), So = c.strict("eSSo"), t = c.strict("eST");
         return (S - So) / t;
-    }, {"eSS", "eSSo", "eST"});
+    }, Calcular::paintOperands);
 }
 
 // Mean velocity: Vm = Δs / Δt (also density, d = m / v).
@@ -180,20 +227,20 @@ void JLAqua4Click(Calcular& c)
 {
     c.block("muvV", [&] {
         const Term Vo = c.strict("muvVo"), a = c.strict("muvA"), t = c.tolerant("muvT");
-        return (a * t) + Vo;
-    }, {"muvVo", "muvA", "muvT"});
+        return Vo + (a * t);
+    }, Calcular::paintOperands);
     c.block("muvA", [&] {
         const Term V = c.strict("muvV"), Vo = c.strict("muvVo"), t = c.tolerant("muvT");
         return (V - Vo) / t;
-    }, {"muvV", "muvVo", "muvT"});
+    }, Calcular::paintOperands);
     c.block("muvVo", [&] {
         const Term V = c.strict("muvV"), a = c.strict("muvA"), t = c.tolerant("muvT");
         return V - (a * t);
-    }, {"muvV", "muvA", "muvT"});
+    }, Calcular::paintOperands);
     c.block("muvT", [&] {
         const Term V = c.strict("muvV"), Vo = c.strict("muvVo"), a = c.strict("muvA");
         return (V - Vo) / a;
-    }, {"muvV", "muvVo", "muvA"});
+    }, Calcular::paintOperands);
 }
 
 // Torricelli: V² = Vo² + 2.a.Δs (Δs read by the tolerant parser where it is an
@@ -202,7 +249,7 @@ void JLAqua5Click(Calcular& c)
 {
     c.block("tcV", [&] {
         const Term Vo = c.strict("tcVo"), a = c.strict("tcA"), ds = c.tolerant("tcDS");
-        return sqrt((Vo * Vo) + ((a * two) * ds));
+        return sqrt((Vo * Vo) + ((two * a) * ds));
     });
     c.block("tcVo", [&] {
         const Term V = c.strict("tcV"), a = c.strict("tcA"), ds = c.tolerant("tcDS");
@@ -210,11 +257,11 @@ void JLAqua5Click(Calcular& c)
     });
     c.block("tcA", [&] {
         const Term V = c.strict("tcV"), Vo = c.strict("tcVo"), ds = c.tolerant("tcDS");
-        return ((V * V) - (Vo * Vo)) / (ds * two);
+        return ((V * V) - (Vo * Vo)) / (two * ds);
     });
     c.block("tcDS", [&] {
         const Term V = c.strict("tcV"), Vo = c.strict("tcVo"), a = c.strict("tcA");
-        return ((V * V) - (Vo * Vo)) / (a * two);
+        return ((V * V) - (Vo * Vo)) / (two * a);
     });
 }
 
@@ -224,11 +271,11 @@ void JLAqua6Click(Calcular& c)
 {
     c.block("vaw", [&] {
         const Term f = c.strict("vaf"), pi = c.strict("Edit3");
-        return (pi * two) * f;
+        return (two * pi) * f;
     });
     c.block("vaf", [&] {
         const Term w = c.strict("vaw"), pi = c.strict("Edit3");
-        return w / (pi * two);
+        return w / (two * pi);
     });
 }
 
@@ -271,15 +318,15 @@ void JLAqua46Click(Calcular& c)
 {
     c.block("amh", [&] {
         const Term Vo = c.strict("amv"), g = c.strict("amg");
-        return (Vo * Vo) / (g * two);
+        return (Vo * Vo) / (two * g);
     });
     c.block("amv", [&] {
         const Term h = c.strict("amh"), g = c.strict("amg");
-        return sqrt((g * two) * h);
+        return sqrt((two * g) * h);
     });
     c.block("amg", [&] {
         const Term h = c.strict("amh"), Vo = c.strict("amv");
-        return (Vo * Vo) / (h * two);
+        return (Vo * Vo) / (two * h);
     });
 }
 

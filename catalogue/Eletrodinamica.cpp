@@ -4,81 +4,146 @@ namespace Eletrodinamica {
 
 namespace {
 
-// The second-law page relabelled for an electric X = Y.Z: the formula, then the row
-// symbol's subscript R hidden, the three symbols and units, and the exponent 2 hidden.
-void secondLaw(PageEditor& p, const char* formula, const char* s1, const char* s2, const char* s3,
-               const char* u1, const char* u2, const char* u3)
+// The second-law page relabelled for an electric X = Y.Z: the formula, with the row
+// symbol's subscript R and the exponent 2 hidden.
+void secondLaw(PageEditor& p, const char* formula)
 {
     p.caption("Label123", formula);
-    p.hide({"Label138"});
-    p.caption("Label125", s1);
-    p.caption("Label126", s2);
-    p.caption("Label127", s3);
-    p.caption("Label135", u1);
-    p.caption("Label134", u2);
-    p.caption("Label133", u3);
-    p.hide({"Label128"});
+    p.hide({"Label138", "Label128"});
 }
+
+const Row currentRows[] = {
+    {"prP", "i", "A", "corrente elétrica", {{"Label178", "i"}}, {{"Label193", "C/s"}}},
+    {"prF", "Q", "C", "carga elétrica", {{"Label180", "Q"}}, {{"Label192", "C"}}},
+    {"prA", "t", "s", "intervalo de tempo", {{"Label181", "t"}}, {{"Label191", "s"}}},
+};
+
+const Row ohmRows[] = {
+    {"lnFR", "u", "V", "tensão", {{"Label125", "u"}}, {{"Label135", "V"}}},
+    {"lnM", "R", "Ω", "resistência", {{"Label126", "R"}}, {{"Label134", " "}, picture("Image62", "Ω")}},
+    {"lnA", "i", "A", "corrente elétrica", {{"Label127", "i"}}, {{"Label133", "A"}}},
+};
+
+const Row resistivityRows[] = {
+    {"lo2R", "R", "Ω", "resistência", {{"Label45013", "R"}}, {picture("Image45002", "Ω")}},
+    {"lo2p", "p", "Ω·m", "resistividade", {{"Label45015", "p"}}, {picture("Image45003", "Ω"), {"Label45017", ".m"}}},
+    {"lo2l", "L", "m", "comprimento do fio", {{"Label45018", "L"}}, {{"Label45020", "m"}}},
+    {"lo2a", "A", "m²", "área da secção do fio", {{"Label45021", "A"}}, {{"Label45023", "m"}, {"Label45024", "2"}}},
+};
+
+const Row seriesRows[] = {
+    {"rsTotal", "Rₜₒₜₐₗ", "Ω", "resistência equivalente", {{"Label46013", "R"}, {"Label46014", "total"}}, {picture("Image46003", "Ω")}},
+    {"r1", "R₁", "Ω", "resistência 1", {{"Label46016", "R1"}}, {picture("Image46004", "Ω")}},
+    {"r2", "R₂", "Ω", "resistência 2", {{"Label46018", "R2"}}, {picture("Image46005", "Ω")}},
+    {"r3", "R₃", "Ω", "resistência 3", {{"Label46020", "R3"}}, {picture("Image46006", "Ω")}},
+    {"r4", "R₄", "Ω", "resistência 4", {{"Label46022", "R4"}}, {picture("Image46007", "Ω")}},
+};
+
+const Row parallelRows[] = {
+    {"rpTotal", "Rₜₒₜₐₗ", "Ω", "resistência equivalente", {{"Label47023", "R"}, {"Label47024", "total"}}, {picture("Image47002", "Ω")}},
+    {"rp1", "R₁", "Ω", "resistência 1", {{"Label47026", "R1"}}, {picture("Image47003", "Ω")}},
+    {"rp2", "R₂", "Ω", "resistência 2", {{"Label47028", "R2"}}, {picture("Image47004", "Ω")}},
+    {"rp3", "R₃", "Ω", "resistência 3", {{"Label47030", "R3"}}, {picture("Image47005", "Ω")}},
+};
+
+const Row equalResistorsRows[] = {
+    {"riR", "Rₜₒₜₐₗ", "Ω", "resistência equivalente", {{"Label48015", "R"}, {"Label48016", "total"}}, {picture("Image48002", "Ω")}},
+    {"riR1", "R", "Ω", "resistência de cada resistor", {{"Label48017", "R"}, {"Label48018", "1 deles"}}, {picture("Image48003", "Ω")}},
+    {"rin", "nº", "", "número de resistores", {{"Label48019", "nº"}}, {}},
+};
+
+const Row twoResistorsRows[] = {
+    {"rdr", "Rₜₒₜₐₗ", "Ω", "resistência equivalente", {{"Label49022", "R"}, {"Label49023", "total"}}, {picture("Image49002", "Ω")}},
+    {"rdr1", "R₁", "Ω", "resistência 1", {{"Label49025", "R"}, {"Label49026", "1"}}, {picture("Image49003", "Ω")}},
+    {"rdr2", "R₂", "Ω", "resistência 2", {{"Label49028", "R"}, {"Label49029", "2"}}, {picture("Image49004", "Ω")}},
+};
+
+const Row terminalVoltageRows[] = {
+    {"rg1U", "uAB", "V", "tensão nos terminais", {{"Label50013", "u"}, {"Label50014", "AB"}}, {{"Label50016", "V"}}},
+    {"rg1e", "E", "V", "força eletromotriz", {{"Label50017", "E"}}, {{"Label50019", "V"}}},
+    {"rg1r", "r", "Ω", "resistência interna", {{"Label50020", "r"}}, {picture("Image50002", "Ω")}},
+    {"rg1i", "i", "A", "corrente elétrica", {{"Label50022", "i"}}, {{"Label50024", "A"}}},
+};
+
+const Row circuitCurrentRows[] = {
+    {"gr2i", "i", "A", "corrente elétrica", {{"Label51013", "i"}}, {{"Label51015", "A"}}},
+    {"gr2e", "E", "V", "soma das forças eletromotrizes", {{"Label51016", "E"}}, {{"Label51018", "V"}}},
+    {"gr2r", "R", "Ω", "soma das resistências externas", {{"Label51019", "R"}}, {picture("Image51004", "Ω")}},
+    {"gr2rinho", "r", "Ω", "resistência interna", {{"Label51021", "r"}}, {picture("Image51005", "Ω")}},
+};
+
+const Row energyUseRows[] = {
+    {"lnFR", "E", "J", "energia consumida", {{"Label125", "E"}}, {{"Label135", "J"}}},
+    {"lnM", "P", "W", "potência", {{"Label126", "P"}}, {{"Label134", "W"}}},
+    {"lnA", "t", "s", "tempo", {{"Label127", "t"}}, {{"Label133", "s"}}},
+};
+
+const Row electricPowerRows[] = {
+    {"lnFR", "P", "W", "potência", {{"Label125", "P"}}, {{"Label135", "W"}}},
+    {"lnM", "i", "A", "corrente elétrica", {{"Label126", "i"}}, {{"Label134", "A"}}},
+    {"lnA", "u", "V", "tensão", {{"Label127", "u"}}, {{"Label133", "v"}}},
+};
+
+const Row powerFromVoltageRows[] = {
+    {"acac", "P", "W", "potência", {{"Label19", "  P"}}, {{"Label103", "W"}}},
+    {"acv", "u", "V", "tensão", {{"Label21", "u"}}, {{"Label93", "V"}}},
+    {"acr", "R", "Ω", "resistência", {{"Label7014", "R"}}, {{"Label105", ""}, picture("Image85", "Ω")}},
+};
+
+const Row powerFromCurrentRows[] = {
+    {"pe3P", "P", "W", "potência", {{"Label52013", "P"}}, {{"Label52015", "W"}}},
+    {"pe3R", "R", "Ω", "resistência", {{"Label52016", "R"}}, {picture("Image52002", "Ω")}},
+    {"pe3i", "i", "A", "corrente elétrica", {{"Label52018", "i"}}, {{"Label52020", "A"}}},
+};
 
 // The borrowed pages (pressure, second law, centripetal acceleration) are relabelled in
 // full by every topic that shows them, so they read the same whichever topic came before.
 const Topic topicTable[] = {
-    {"ButtonXPMACCorel98", "Corrente Elétrica", "TabSheet16", "i = Q / t", [](PageEditor& p) {
+    {"ButtonXPMACCorel98", "Corrente Elétrica", "TabSheet16", "i = Q / t", currentRows, [](PageEditor& p) {
         p.hide({"Label406", "Label407"});
         p.caption("Label120", "i = Q");
         p.caption("Label119", "t");
-        p.caption("Label178", "i");
-        p.caption("Label180", "Q");
-        p.caption("Label181", "t");
-        p.caption("Label193", "C/s");
-        p.caption("Label192", "C");
-        p.caption("Label191", "s");
         p.hide({"Label194", "Label118"});
     }},
-    {"ButtonXPMACCorel99", "1ª Lei de Ohm", "TabSheet10", "u = R·i", [](PageEditor& p) {
+    {"ButtonXPMACCorel99", "1ª Lei de Ohm", "TabSheet10", "u = R · i", ohmRows, [](PageEditor& p) {
         p.hide({"Label137"});
         // The ohm picture stands where the unit text of R would be.
-        secondLaw(p, "u = R . i", "u", "R", "i", "V", " ", "A");
+        secondLaw(p, "u = R . i");
         p.show({"Image62"});
     }},
-    {"ButtonXPMACCorel100", "2ª Lei de Ohm", "TabSheet45", "R = p·L / A"},
-    {"ButtonXPMACCorel101", "Resistores em Série", "TabSheet46", "R total = ΣR"},
-    {"ButtonXPMACCorel102", "Resistores Paralelos", "TabSheet47", "1 / R total = 1 / R₁ + 1 / R₂ + …"},
-    {"ButtonXPMACCorel103", "Resistores Iguais", "TabSheet48", "R total = R de um deles / nº"},
-    {"ButtonXPMACCorel104", "Resistores Diferentes", "TabSheet49", "R total = R₁·R₂ / (R₁ + R₂)"},
-    {"ButtonXPMACCorel105", "Resistores Reais 1", "TabSheet50", "u AB = E − r·i"},
-    {"ButtonXPMACCorel106", "Resistores Reais 2", "TabSheet51", "i = ΣE / (ΣR + r)"},
-    {"ButtonXPMACCorel107", "Consumo de Energia Elétrica", "TabSheet10", "E = P·t", [](PageEditor& p) {
+    {"ButtonXPMACCorel100", "2ª Lei de Ohm", "TabSheet45", "R = p · L / A", resistivityRows},
+    {"ButtonXPMACCorel101", "Resistores em Série", "TabSheet46", "Rₜₒₜₐₗ = ΣR", seriesRows},
+    {"ButtonXPMACCorel102", "Resistores Paralelos", "TabSheet47", "1 / Rₜₒₜₐₗ = 1 / R₁ + 1 / R₂ + 1 / R₃", parallelRows},
+    {"ButtonXPMACCorel103", "Resistores Iguais", "TabSheet48", "Rₜₒₜₐₗ = R / nº", equalResistorsRows},
+    {"ButtonXPMACCorel104", "Resistores Diferentes", "TabSheet49", "Rₜₒₜₐₗ = R₁ · R₂ / (R₁ + R₂)", twoResistorsRows},
+    {"ButtonXPMACCorel105", "Resistores Reais 1", "TabSheet50", "uAB = E − r · i", terminalVoltageRows},
+    {"ButtonXPMACCorel106", "Resistores Reais 2", "TabSheet51", "i = ΣE / (ΣR + r)", circuitCurrentRows},
+    {"ButtonXPMACCorel107", "Consumo de Energia Elétrica", "TabSheet10", "E = P · t", energyUseRows, [](PageEditor& p) {
         p.hide({"Image62", "Label137"});
-        secondLaw(p, "E = P . t", "E", "P", "t", "J", "W", "s");
+        secondLaw(p, "E = P . t");
     }},
-    {"ButtonXPMACCorel108", "Potência Elétrica 1", "TabSheet10", "P = i·u", [](PageEditor& p) {
+    {"ButtonXPMACCorel108", "Potência Elétrica 1", "TabSheet10", "P = i · u", electricPowerRows, [](PageEditor& p) {
         p.hide({"Image62", "Label137"});
-        secondLaw(p, "P = i . u", "P", "i", "u", "W", "A", "v");
+        secondLaw(p, "P = i . u");
     }},
-    {"ButtonXPMACCorel109", "Potência Elétrica 2", "TabSheet7", "P = u² / R", [](PageEditor& p) {
+    {"ButtonXPMACCorel109", "Potência Elétrica 2", "TabSheet7", "P = u² / R", powerFromVoltageRows, [](PageEditor& p) {
         // The page's own exponent 2 and denominator R stay: P = u² / R.
         p.caption("Label9", "P =  u");
         p.hide({"Label106", "Label108", "Label104"});
         p.show({"Image85"});
-        p.caption("Label19", "  P");
-        p.caption("Label21", "u");
-        p.caption("Label103", "W");
-        p.caption("Label93", "V");
-        p.caption("Label105", "");
     }},
-    {"ButtonXPMACCorel110", "Potência Elétrica 3", "TabSheet52", "P = R·i²"},
+    {"ButtonXPMACCorel110", "Potência Elétrica 3", "TabSheet52", "P = R · i²", powerFromCurrentRows},
 };
 
 const Solver solverTable[] = {
-    {"JLAqua37", JLAqua37Click},
-    {"JLAqua38", JLAqua38Click},
-    {"JLAqua39", JLAqua39Click},
-    {"JLAqua40", JLAqua40Click},
-    {"JLAqua41", JLAqua41Click},
-    {"JLAqua42", JLAqua42Click},
-    {"JLAqua43", JLAqua43Click},
-    {"JLAqua44", JLAqua44Click},
+    {"JLAqua37", "TabSheet45", JLAqua37Click},
+    {"JLAqua38", "TabSheet46", JLAqua38Click},
+    {"JLAqua39", "TabSheet47", JLAqua39Click},
+    {"JLAqua40", "TabSheet48", JLAqua40Click},
+    {"JLAqua41", "TabSheet49", JLAqua41Click},
+    {"JLAqua42", "TabSheet50", JLAqua42Click},
+    {"JLAqua43", "TabSheet51", JLAqua43Click},
+    {"JLAqua44", "TabSheet52", JLAqua44Click},
 };
 
 }
@@ -91,7 +156,7 @@ void JLAqua37Click(Calcular& c)
 {
     c.block("lo2R", [&] {
         const Term p = c.strict("lo2p"), L = c.strict("lo2l"), A = c.strict("lo2a");
-        return (L / A) * p;
+        return p * (L / A);
     });
     c.block("lo2p", [&] {
         const Term R = c.strict("lo2R"), L = c.strict("lo2l"), A = c.strict("lo2a");
@@ -168,7 +233,7 @@ void JLAqua42Click(Calcular& c)
     });
     c.block("rg1e", [&] {
         const Term u = c.strict("rg1U"), r = c.strict("rg1r"), i = c.strict("rg1i");
-        return (r * i) + u;
+        return u + (r * i);
     });
     c.block("rg1r", [&] {
         const Term u = c.strict("rg1U"), E = c.strict("rg1e"), i = c.strict("rg1i");
@@ -189,7 +254,7 @@ void JLAqua43Click(Calcular& c)
     });
     c.block("gr2e", [&] {
         const Term i = c.strict("gr2i"), R = c.strict("gr2r"), r = c.strict("gr2rinho");
-        return (R + r) * i;
+        return i * (R + r);
     });
     c.block("gr2r", [&] {
         const Term i = c.strict("gr2i"), E = c.strict("gr2e"), r = c.strict("gr2rinho");

@@ -4,56 +4,81 @@ namespace Optica {
 
 namespace {
 
+const Row mirrorsRows[] = {
+    {"aepN", "n", "", "número de imagens", {{"Label29016", "n"}}, {{"Label29018", "º"}}},
+    {"aepA", "a", "º", "ângulo entre os espelhos", {{"Label29019", "a"}}, {{"Label29021", "º"}}},
+};
+
+const Row gaussRows[] = {
+    {"eg1f", "f", "", "distância focal", {{"Label31024", "f"}}, {{"Label31026", ""}}},
+    {"eg1d1", "d₁", "", "distância da imagem", {{"Label31027", "d"}, {"Label31028", "1"}}, {{"Label31030", ""}}},
+    {"eg1d0", "d₀", "", "distância do objeto", {{"Label31031", "d"}, {"Label31032", "0"}}, {{"Label31034", ""}}},
+};
+
+const Row magnificationRows[] = {
+    {"prP", "A", "", "aumento linear", {{"Label178", "A"}}, {{"Label193", ""}}},
+    {"prF", "i", "m", "tamanho da imagem", {{"Label180", "i"}}, {{"Label192", "m"}}},
+    {"prA", "o", "m", "tamanho do objeto", {{"Label181", "o"}}, {{"Label191", "m"}}},
+};
+
+const Row refractiveIndexRows[] = {
+    {"prP", "n", "", "índice de refração", {{"Label178", "n"}}, {{"Label193", ""}}},
+    {"prF", "c", "m/s", "velocidade da luz no vácuo", {{"Label180", "c"}}, {{"Label192", "m/s"}}},
+    {"prA", "v", "m/s", "velocidade da luz no meio", {{"Label181", "v"}}, {{"Label191", "m/s"}}},
+};
+
+const Row snellRows[] = {
+    {"sdn1", "n₁", "", "índice de refração do meio 1", {{"Label32014", "n"}, {"Label32015", "1"}}, {}},
+    {"sdsi", "sen i", "", "seno do ângulo de incidência", {{"Label32017", "sen i"}}, {}},
+    {"sdn2", "n₂", "", "índice de refração do meio 2", {{"Label32019", "n"}, {"Label32020", "2"}}, {}},
+    {"sdsr", "sen r", "", "seno do ângulo de refração", {{"Label32022", "sen r"}}, {}},
+};
+
+const Row totalReflectionRows[] = {
+    {"rfsL", "sen L", "", "seno do ângulo limite", {{"Label33016", "sen L"}}, {}},
+    {"rfn1", "n₁", "", "índice de refração do meio menos refringente", {{"Label33018", "n"}, {"Label33019", "1"}}, {}},
+    {"rfn2", "n₂", "", "índice de refração do meio mais refringente", {{"Label33021", "n"}, {"Label33022", "2"}}, {}},
+};
+
+const Row vergenceRows[] = {
+    {"vlV", "V", "di", "vergência", {{"Label443", "V"}}, {{"Label452", "di"}}},
+    {"vlf", "f", "m", "distância focal", {{"Label445", "f"}}, {{"Label451", "m"}}},
+};
+
 // Each topic of a shared page puts back what another topic changed there: the pressure
 // page's topics set every label the other areas relabel, and the vergence topic restores
 // what the frequency-to-period topics change.
 const Topic topicTable[] = {
-    {"ButtonXPMACCorel57", "Associação de Espelhos Planos", "TabSheet29", "n = 360º / a − 1"},
-    {"ButtonXPMACCorel58", "Equação de Gauss", "TabSheet31", "1/f = 1/d₁ + 1/d₀"},
-    {"ButtonXPMACCorel60", "Amplição", "TabSheet16", "A = i / o", [](PageEditor& p) {
+    {"ButtonXPMACCorel57", "Associação de Espelhos Planos", "TabSheet29", "n = 360º / a − 1", mirrorsRows},
+    {"ButtonXPMACCorel58", "Equação de Gauss", "TabSheet31", "1/f = 1/d₁ + 1/d₀", gaussRows},
+    {"ButtonXPMACCorel60", "Amplição", "TabSheet16", "A = i / o", magnificationRows, [](PageEditor& p) {
         p.hide({"Label406", "Label407"});
         p.caption("Label120", "A = i");
         p.caption("Label119", "o");
-        p.caption("Label178", "A");
-        p.caption("Label180", "i");
-        p.caption("Label181", "o");
-        p.caption("Label193", "");
-        p.caption("Label192", "m");
-        p.caption("Label191", "m");
         p.hide({"Label194", "Label118"});
     }},
-    {"ButtonXPMACCorel61", "Refração Absolouta", "TabSheet16", "n meio = c / v meio", [](PageEditor& p) {
+    {"ButtonXPMACCorel61", "Refração Absolouta", "TabSheet16", "n meio = c / v meio", refractiveIndexRows, [](PageEditor& p) {
         p.show({"Label406", "Label407"});
         p.caption("Label120", "n = c");
         p.caption("Label119", "v");
-        p.caption("Label178", "n");
-        p.caption("Label180", "c");
-        p.caption("Label181", "v");
-        p.caption("Label193", "");
-        p.caption("Label192", "m/s");
-        p.caption("Label191", "m/s");
         p.hide({"Label194", "Label118"});
         // As its row asks; the fields are already empty then, so nothing else changes.
         p.clearFields();
     }},
-    {"ButtonXPMACCorel63", "Lei de Snell-Descartes", "TabSheet32", "n₁·sen i = n₂·sen r"},
-    {"ButtonXPMACCorel65", "Refexão Interna Total", "TabSheet33", "sen L = n₁ / n₂"},
-    {"ButtonXPMACCorel66", "Vergência de uma Lente", "TabSheet34", "V = 1 / f", [](PageEditor& p) {
+    {"ButtonXPMACCorel63", "Lei de Snell-Descartes", "TabSheet32", "n₁ · sen i = n₂ · sen r", snellRows},
+    {"ButtonXPMACCorel65", "Refexão Interna Total", "TabSheet33", "sen L = n₁ / n₂", totalReflectionRows},
+    {"ButtonXPMACCorel66", "Vergência de uma Lente", "TabSheet34", "V = 1 / f", vergenceRows, [](PageEditor& p) {
         p.caption("Label438", "V =  1");
         p.caption("Label441", "f");
-        p.caption("Label443", "V");
-        p.caption("Label445", "f");
-        p.caption("Label452", "di");
-        p.caption("Label451", "m");
     }},
 };
 
 const Solver solverTable[] = {
-    {"JLAqua25", JLAqua25Click},
-    {"JLAqua26", JLAqua26Click},
-    {"JLAqua27", JLAqua27Click},
-    {"JLAqua28", JLAqua28Click},
-    {"JLAqua29", JLAqua29Click},
+    {"JLAqua25", "TabSheet29", JLAqua25Click},
+    {"JLAqua26", "TabSheet31", JLAqua26Click},
+    {"JLAqua27", "TabSheet32", JLAqua27Click},
+    {"JLAqua28", "TabSheet33", JLAqua28Click},
+    {"JLAqua29", "TabSheet34", JLAqua29Click},
 };
 
 const Number one = Number(1);

@@ -1,5 +1,6 @@
 #include "catalogue/Termologia.h"
 
+#include "catalogue/Constants.h"
 #include "catalogue/PageModes.h"
 
 namespace Termologia {
@@ -7,60 +8,28 @@ namespace Termologia {
 namespace {
 
 // The expansion topics on the sensible-heat page: ΔL = a.Lo.Δt, ΔS = B.So.Δt, ΔV = y.Vo.Δt.
-// Without an exponent (the linear one) the unit exponents of the first and third rows are hidden.
-void expansion(PageEditor& p, const char* exponent, const char* formula, const char* symbol,
-               const char* coefficient, const char* initial)
+// Without an exponent (the linear one) the unit exponents of the first and third rows,
+// which the rows of the other two write, are hidden.
+void expansion(PageEditor& p, bool exponents, const char* formula)
 {
     p.show({"Image40", "Image42", "Label318"});
-    if (exponent) {
-        p.caption("Label321", exponent);
-        p.caption("Label322", exponent);
+    if (exponents)
         p.show({"Label321", "Label322"});
-    } else {
+    else
         p.hide({"Label321", "Label322"});
-    }
     p.caption("Label287", formula);
     p.left("Label289", 60);
-    p.caption("Label289", symbol);
-    p.caption("Label290", coefficient);
-    p.caption("Label291", initial);
-    p.caption("Label300", "m");
-    p.caption("Label299", "ºC");
-    p.caption("Label298", "m");
     p.left("Label292", 60);
     p.show({"Label319", "Label320"});
 }
 
 // The two products this area shows on the second-law page (Q = m.L, C = m.c): no ohm
 // picture, no subscript R, no exponent 2.
-void secondLawProduct(PageEditor& p, const char* formula, const char* s1, const char* s2, const char* s3,
-                      const char* u1, const char* u2, const char* u3)
+void secondLawProduct(PageEditor& p, const char* formula)
 {
     p.hide({"Image62", "Label137"});
     p.caption("Label123", formula);
-    p.hide({"Label138"});
-    p.caption("Label125", s1);
-    p.caption("Label126", s2);
-    p.caption("Label127", s3);
-    p.caption("Label135", u1);
-    p.caption("Label134", u2);
-    p.caption("Label133", u3);
-    p.hide({"Label128"});
-}
-
-// The row symbols and units the gases write on the hydraulic-press page; each symbol
-// keeps its fixed subscript (1, 1, 2, 2).
-void gasRows(PageEditor& p, const char* v1, const char* a1, const char* v2, const char* a2, const char* u1,
-             const char* u2, const char* u3, const char* u4)
-{
-    p.caption("Label197", v1);
-    p.caption("Label198", a1);
-    p.caption("Label199", v2);
-    p.caption("Label215", a2);
-    p.caption("Label205", u1);
-    p.caption("Label204", u2);
-    p.caption("Label203", u3);
-    p.caption("Label217", u4);
+    p.hide({"Label138", "Label128"});
 }
 
 // The formula of the isobaric and isovolumetric gases: V1 / T1 = V2 / T2 or P1 / T1 = P2 / T2.
@@ -75,40 +44,143 @@ void gasOverTemperature(PageEditor& p, const char* numerator)
     p.caption("Label209", "T");
 }
 
+const Row celsiusFahrenheitRows[] = {
+    {"ecfc", "C", "ºC", "temperatura Celsius", {{"Label20030", "C"}}, {{"Label20031", "ºC"}}},
+    {"ecff", "F", "ºF", "temperatura Fahrenheit", {{"Label20032", "F"}}, {{"Label20033", "ºF"}}},
+};
+
+const Row celsiusKelvinRows[] = {
+    {"eckc", "C", "ºC", "temperatura Celsius", {{"Label21030", "C"}}, {{"Label21031", "ºC"}}},
+    {"eckk", "K", "K", "temperatura Kelvin", {{"Label21032", "K"}}, {{"Label21033", "K"}}},
+};
+
+const Row fahrenheitKelvinRows[] = {
+    {"efkk", "K", "K", "temperatura Kelvin", {{"Label22030", "K"}}, {{"Label22031", "K"}}},
+    {"efkf", "F", "ºF", "temperatura Fahrenheit", {{"Label22032", "F"}}, {{"Label22033", "ºF"}}},
+};
+
+const Row sensibleHeatRows[] = {
+    {"csQ", "Q", "cal", "quantidade de calor", {{"Label289", "Q"}}, {{"Label300", "cal"}}},
+    {"csM", "m", "g", "massa", {{"Label290", "m"}}, {{"Label299", "g"}}},
+    {"csC", "c", "cal/(g·ºC)", "calor específico", {{"Label291", "c"}}, {{"Label298", "cal/g.ºC"}}},
+    {"csT", "Δt", "ºC", "variação de temperatura", {picture("Image23020", "Δ"), {"Label292", "t"}}, {{"Label23030", "ºC"}}},
+};
+
+const Row specificHeatRows[] = {
+    {"ceC", "c", "cal/(g·ºC)", "calor específico", {{"Label24030", "c"}}, {{"Label24031", "cal/g.ºC"}}},
+    {"ceQ", "Q", "cal", "quantidade de calor", {{"Label24032", "Q"}}, {{"Label24033", "cal"}}},
+    {"ceM", "m", "g", "massa", {{"Label24034", "m"}}, {{"Label24035", "g"}}},
+    {"ceT", "Δt", "ºC", "variação de temperatura", {picture("Image24020", "Δ"), {"Label24036", "t"}}, {{"Label24037", "ºC"}}},
+};
+
+const Row latentHeatRows[] = {
+    {"lnFR", "Q", "cal", "quantidade de calor", {{"Label125", "Q"}}, {{"Label135", "cal"}}},
+    {"lnM", "m", "g", "massa", {{"Label126", "m"}}, {{"Label134", "g"}}},
+    {"lnA", "L", "cal/g", "calor latente", {{"Label127", "L"}}, {{"Label133", "cal/g"}}},
+};
+
+const Row linearExpansionRows[] = {
+    {"csQ", "ΔL", "m", "variação do comprimento", {picture("Image42", "Δ"), {"Label289", "L"}}, {{"Label300", "m"}}},
+    {"csM", "a", "ºC⁻¹", "coeficiente de dilatação linear", {{"Label290", "a"}}, {{"Label318", "-1"}, {"Label299", "ºC"}}},
+    {"csC", "L₀", "m", "comprimento inicial", {{"Label291", "Lo"}}, {{"Label298", "m"}}},
+    {"csT", "Δt", "ºC", "variação de temperatura", {picture("Image23020", "Δ"), {"Label292", "t"}}, {{"Label23030", "ºC"}}},
+};
+
+const Row surfaceExpansionRows[] = {
+    {"csQ", "ΔS", "m²", "variação da área", {picture("Image42", "Δ"), {"Label289", "S"}}, {{"Label321", "2"}, {"Label300", "m"}}},
+    {"csM", "B", "ºC⁻¹", "coeficiente de dilatação superficial", {{"Label290", "B"}}, {{"Label318", "-1"}, {"Label299", "ºC"}}},
+    {"csC", "S₀", "m²", "área inicial", {{"Label291", "So"}}, {{"Label322", "2"}, {"Label298", "m"}}},
+    {"csT", "Δt", "ºC", "variação de temperatura", {picture("Image23020", "Δ"), {"Label292", "t"}}, {{"Label23030", "ºC"}}},
+};
+
+const Row volumeExpansionRows[] = {
+    {"csQ", "ΔV", "m³", "variação do volume", {picture("Image42", "Δ"), {"Label289", "V"}}, {{"Label321", "3"}, {"Label300", "m"}}},
+    {"csM", "y", "ºC⁻¹", "coeficiente de dilatação volumétrica", {{"Label290", "y"}}, {{"Label318", "-1"}, {"Label299", "ºC"}}},
+    {"csC", "V₀", "m³", "volume inicial", {{"Label291", "Vo"}}, {{"Label322", "3"}, {"Label298", "m"}}},
+    {"csT", "Δt", "ºC", "variação de temperatura", {picture("Image23020", "Δ"), {"Label292", "t"}}, {{"Label23030", "ºC"}}},
+};
+
+const Row clapeyronRows[] = {
+    {"cP", "P", "atm", "pressão", {{"Label25030", "P"}}, {{"Label25031", "atm"}}},
+    {"cV", "v", "L", "volume", {{"Label25032", "v"}}, {{"Label25033", "L"}}},
+    {"cN", "n", "mol", "número de mols", {{"Label25034", "n"}}, {{"Label25035", "mol"}}},
+    {"cR", "r", "atm·L/(mol·K)", "constante universal dos gases", {{"Label25036", "r"}}, {{"Label25037", "(constante)"}}},
+    {"cT", "t", "K", "temperatura", {{"Label25038", "t"}}, {{"Label25039", "K"}}},
+};
+
+const Row isothermalRows[] = {
+    {"phF1", "V₁", "L", "volume inicial", {{"Label197", "V"}, {"Label218", "1"}}, {{"Label205", "L"}}},
+    {"phA1", "P₁", "atm", "pressão inicial", {{"Label198", "P"}, {"Label220", "1"}}, {{"Label204", "atm"}}},
+    {"phF2", "V₂", "L", "volume final", {{"Label199", "V"}, {"Label219", "2"}}, {{"Label203", "L"}}},
+    {"phA2", "P₂", "atm", "pressão final", {{"Label215", "P"}, {"Label221", "2"}}, {{"Label217", "atm"}}},
+};
+
+const Row isobaricRows[] = {
+    {"phF1", "V₁", "L", "volume inicial", {{"Label197", "V"}, {"Label218", "1"}}, {{"Label205", "L"}}},
+    {"phA1", "T₁", "K", "temperatura inicial", {{"Label198", "T"}, {"Label220", "1"}}, {{"Label204", "K"}}},
+    {"phF2", "V₂", "L", "volume final", {{"Label199", "V"}, {"Label219", "2"}}, {{"Label203", "L"}}},
+    {"phA2", "T₂", "K", "temperatura final", {{"Label215", "T"}, {"Label221", "2"}}, {{"Label217", "K"}}},
+};
+
+const Row isovolumetricRows[] = {
+    {"phF1", "P₁", "atm", "pressão inicial", {{"Label197", "P"}, {"Label218", "1"}}, {{"Label205", "atm"}}},
+    {"phA1", "T₁", "K", "temperatura inicial", {{"Label198", "T"}, {"Label220", "1"}}, {{"Label204", "K"}}},
+    {"phF2", "P₂", "atm", "pressão final", {{"Label199", "p"}, {"Label219", "2"}}, {{"Label203", "atm"}}},
+    {"phA2", "T₂", "K", "temperatura final", {{"Label215", "T"}, {"Label221", "2"}}, {{"Label217", "K"}}},
+};
+
+const Row firstLawRows[] = {
+    {"ltp", "Q", "cal", "quantidade de calor", {{"Label27030", "Q"}}, {{"Label27031", "cal"}}},
+    {"ltt", "T", "cal", "trabalho", {{"Label27032", "T"}}, {{"Label27033", "cal"}}},
+    {"ltu", "ΔU", "cal", "variação da energia interna", {{"Label27034", "U"}}, {{"Label27035", "cal"}}},
+};
+
+const Row molecularEnergyRows[] = {
+    {"ecmECM", "Ecm", "J", "energia cinética média", {{"Label28030", "E"}, {"Label28040", "cm"}}, {{"Label28031", "J"}}},
+    {"ecmK", "k", "J/K", "constante de Boltzmann", {{"Label28032", "k"}}, {{"Label28033", "J/K"}}},
+    {"ecmT", "T", "K", "temperatura", {{"Label28034", "T"}}, {{"Label28035", "K"}}},
+};
+
+const Row heatCapacityRows[] = {
+    {"pP", "C", "cal/ºC", "capacidade térmica", {{"Label168", "C"}}, {{"Label164", "cal/ºC"}}},
+    {"pT", "Q", "cal", "quantidade de calor", {{"Label169", "Q"}}, {{"Label166", "cal"}}},
+    {"pdT", "ΔT", "ºC", "variação de temperatura", {picture("Image26", "Δ"), {"Label170", "T"}}, {{"Label167", "ºC"}}},
+};
+
+const Row heatCapacityFromMassRows[] = {
+    {"lnFR", "C", "cal/ºC", "capacidade térmica", {{"Label125", "C"}}, {{"Label135", "cal/ºC"}}},
+    {"lnM", "m", "g", "massa", {{"Label126", "m"}}, {{"Label134", "g"}}},
+    {"lnA", "c", "cal/(g·ºC)", "calor específico", {{"Label127", "c"}}, {{"Label133", "cal/gºC"}}},
+};
+
 // Every topic sets all that another topic of its page changes (the expansions and the
 // sensible heat share TabSheet23; Dinâmica's and other areas' topics relabel TabSheet10
 // and TabSheet13), so a page reads the same whichever topic came before.
 const Topic topicTable[] = {
-    {"ButtonXPMACCorel42", "Escalas de ºC para ºF", "TabSheet20", "C / 5 = (F − 32) / 9"},
-    {"ButtonXPMACCorel43", "Escalas de ºC para K", "TabSheet21", "C / 5 = (K − 273) / 5"},
-    {"ButtonXPMACCorel44", "Escalas de ºF para K", "TabSheet22", "(K − 273) / 5 = (F − 32) / 9"},
-    {"ButtonXPMACCorel45", "Calor Sensível", "TabSheet23", "Q = m·c·Δt", [](PageEditor& p) {
+    {"ButtonXPMACCorel42", "Escalas de ºC para ºF", "TabSheet20", "C / 5 = (F − 32) / 9", celsiusFahrenheitRows},
+    {"ButtonXPMACCorel43", "Escalas de ºC para K", "TabSheet21", "C / 5 = (K − 273) / 5", celsiusKelvinRows},
+    {"ButtonXPMACCorel44", "Escalas de ºF para K", "TabSheet22", "(K − 273) / 5 = (F − 32) / 9", fahrenheitKelvinRows},
+    {"ButtonXPMACCorel45", "Calor Sensível", "TabSheet23", "Q = m · c · Δt", sensibleHeatRows, [](PageEditor& p) {
         p.hide({"Image40", "Image42", "Label318", "Label321", "Label322"});
         p.caption("Label287", "Q = m . c .  t");
         p.left("Label289", 45);
-        p.caption("Label289", "Q");
-        p.caption("Label290", "m");
-        p.caption("Label291", "c");
-        p.caption("Label300", "cal");
-        p.caption("Label299", "g");
-        p.caption("Label298", "cal/g.ºC");
         p.hide({"Label319", "Label320"});
     }},
-    {"ButtonXPMACCorel46", "Calor Específico", "TabSheet24", "c = Q / (m·Δt)"},
-    {"ButtonXPMACCorel47", "Calor Latente", "TabSheet10", "Q = m·L", [](PageEditor& p) {
-        secondLawProduct(p, "Q = m . L", "Q", "m", "L", "cal", "g", "cal/g");
+    {"ButtonXPMACCorel46", "Calor Específico", "TabSheet24", "c = Q / (m · Δt)", specificHeatRows},
+    {"ButtonXPMACCorel47", "Calor Latente", "TabSheet10", "Q = m · L", latentHeatRows, [](PageEditor& p) {
+        secondLawProduct(p, "Q = m . L");
     }},
-    {"ButtonXPMACCorel48", "Dilatação Linear", "TabSheet23", "ΔL = a·L₀·Δt", [](PageEditor& p) {
-        expansion(p, nullptr, "L = a . Lo .  t", "L", "a", "Lo");
+    {"ButtonXPMACCorel48", "Dilatação Linear", "TabSheet23", "ΔL = a · L₀ · Δt", linearExpansionRows, [](PageEditor& p) {
+        expansion(p, false, "L = a . Lo .  t");
     }},
-    {"ButtonXPMACCorel49", "Dilatação Superficial", "TabSheet23", "ΔS = B·S₀·Δt", [](PageEditor& p) {
-        expansion(p, "2", "S = B . So.  t", "S", "B", "So");
+    {"ButtonXPMACCorel49", "Dilatação Superficial", "TabSheet23", "ΔS = B · S₀ · Δt", surfaceExpansionRows, [](PageEditor& p) {
+        expansion(p, true, "S = B . So.  t");
     }},
-    {"ButtonXPMACCorel50", "Dilatação Volumétrica", "TabSheet23", "ΔV = y·V₀·Δt", [](PageEditor& p) {
-        expansion(p, "3", "V =  y. Vo.   t", "V", "y", "Vo");
+    {"ButtonXPMACCorel50", "Dilatação Volumétrica", "TabSheet23", "ΔV = y · V₀ · Δt", volumeExpansionRows, [](PageEditor& p) {
+        expansion(p, true, "V =  y. Vo.   t");
     }},
-    {"ButtonXPMACCorel51", "Equação de Clayperon", "TabSheet25", "P·v = n·r·t"},
-    {"ButtonXPMACCorel52", "Transformação Isotérmica", "TabSheet17", "V₁ / V₂ = P₂ / P₁", [](PageEditor& p) {
+    {"ButtonXPMACCorel51", "Equação de Clayperon", "TabSheet25", "P · v = n · r · t", clapeyronRows},
+    {"ButtonXPMACCorel52", "Transformação Isotérmica", "TabSheet17", "V₁ / V₂ = P₂ / P₁", isothermalRows, [](PageEditor& p) {
         p.hide({"Label206", "Label207"});
         p.caption("Label175", "V");
         p.caption("Label195", "V");
@@ -116,56 +188,44 @@ const Topic topicTable[] = {
         p.caption("Label209", "P");
         p.caption("Label212", "2");
         p.caption("Label213", "1");
-        gasRows(p, "V", "P", "V", "P", "L", "atm", "L", "atm");
         // The page shows V1 / V2 = P2 / P1, so its solver computes P1.V1 = P2.V2 rather
         // than the press's proportion.
         p.mode(PageModes::isothermal);
     }},
-    {"ButtonXPMACCorel53", "Transformação Isobárica", "TabSheet17", "V₁ / T₁ = V₂ / T₂", [](PageEditor& p) {
+    {"ButtonXPMACCorel53", "Transformação Isobárica", "TabSheet17", "V₁ / T₁ = V₂ / T₂", isobaricRows, [](PageEditor& p) {
         gasOverTemperature(p, "V");
-        gasRows(p, "V", "T", "V", "T", "L", "K", "L", "K");
     }},
-    {"ButtonXPMACCorel54", "Transformação Isovolumétrica", "TabSheet17", "P₁ / T₁ = P₂ / T₂", [](PageEditor& p) {
+    {"ButtonXPMACCorel54", "Transformação Isovolumétrica", "TabSheet17", "P₁ / T₁ = P₂ / T₂", isovolumetricRows, [](PageEditor& p) {
         gasOverTemperature(p, "P");
-        gasRows(p, "P", "T", "p", "T", "atm", "K", "atm", "K");
     }},
-    {"ButtonXPMACCorel55", "1ª Lei da Termodinâmica", "TabSheet27", "Q = T + ΔU"},
-    {"ButtonXPMACCorel56", "Energia Cinética Média das Moléculas", "TabSheet28", "Ecm = 3·k·T / 2", [](PageEditor& p) {
+    {"ButtonXPMACCorel55", "1ª Lei da Termodinâmica", "TabSheet27", "Q = T + ΔU", firstLawRows},
+    {"ButtonXPMACCorel56", "Energia Cinética Média das Moléculas", "TabSheet28", "Ecm = 3 · k · T / 2", molecularEnergyRows, [](PageEditor& p) {
         // The clearing of every field emptied the constant too.
-        p.constant("ecmK", "1,38*10E-23");
+        p.constant("ecmK", Constants::boltzmann);
     }},
-    {"ButtonXPMACCorel96", "Capacidade Térmica 1", "TabSheet13", "C = Q / ΔT", [](PageEditor& p) {
+    {"ButtonXPMACCorel96", "Capacidade Térmica 1", "TabSheet13", "C = Q / ΔT", heatCapacityRows, [](PageEditor& p) {
         p.width("Shape16", 33);
         p.left("Image24", 100);
         p.left("Label159", 116);
         p.caption("Label158", "C =  Q");
         p.caption("Label159", "T");
-        p.caption("Label168", "C");
-        p.caption("Label164", "cal/ºC");
-        p.caption("Label166", "cal");
-        p.caption("Label169", "Q");
-        p.caption("Label170", "T");
-        p.caption("Label167", "ºC");
     }},
-    {"ButtonXPMACCorel97", "Capacidade Térmica 2", "TabSheet10", "C = m·c", [](PageEditor& p) {
-        secondLawProduct(p, "C = m . c", "C", "m", "c", "cal/ºC", "g", "cal/gºC");
+    {"ButtonXPMACCorel97", "Capacidade Térmica 2", "TabSheet10", "C = m · c", heatCapacityFromMassRows, [](PageEditor& p) {
+        secondLawProduct(p, "C = m . c");
     }},
 };
 
 const Solver solverTable[] = {
-    {"JLAqua16", JLAqua16Click},
-    {"JLAqua17", JLAqua17Click},
-    {"JLAqua18", JLAqua18Click},
-    {"JLAqua19", JLAqua19Click},
-    {"JLAqua20", JLAqua20Click},
-    {"JLAqua21", JLAqua21Click},
-    {"JLAqua23", JLAqua23Click},
-    {"JLAqua24", JLAqua24Click},
+    {"JLAqua16", "TabSheet20", JLAqua16Click},
+    {"JLAqua17", "TabSheet21", JLAqua17Click},
+    {"JLAqua18", "TabSheet22", JLAqua18Click},
+    {"JLAqua19", "TabSheet23", JLAqua19Click},
+    {"JLAqua20", "TabSheet24", JLAqua20Click},
+    {"JLAqua21", "TabSheet25", JLAqua21Click},
+    {"JLAqua23", "TabSheet27", JLAqua23Click},
+    {"JLAqua24", "TabSheet28", JLAqua24Click},
 };
 
-// Boltzmann's constant, 1,38 x 10^-23 J/K, held as text like a typed value. The solver
-// never reads the constant field: that one only shows it.
-constexpr char boltzmann[] = "0,0000000000000000000000138";
 
 }
 
@@ -301,14 +361,12 @@ void JLAqua23Click(Calcular& c)
 void JLAqua24Click(Calcular& c)
 {
     c.block("ecmECM", [&] {
-        const Term T = c.strict("ecmT");
-        const Term k = c.constant("k", boltzmann);
-        return ((k * Number(3)) * T) / Number(2);
+        const Term T = c.strict("ecmT"), k = c.constant(Constants::boltzmann);
+        return ((Number(3) * k) * T) / Number(2);
     });
     c.block("ecmT", [&] {
-        const Term E = c.strict("ecmECM");
-        const Term h = c.constant("1,5"), k = c.constant("k", boltzmann);
-        return E / (k * h);
+        const Term E = c.strict("ecmECM"), k = c.constant(Constants::boltzmann);
+        return E / (k * Number(1.5L));
     });
 }
 

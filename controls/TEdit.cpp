@@ -21,6 +21,27 @@ TEdit::TEdit(QWidget* parent)
         m_fontHeld = true;
         s_batch->m_fields.emplace_back(this);
     }
+    // What the student types is what counts, even where it spells the converted text again.
+    connect(this, &QLineEdit::textEdited, this, [this] { m_exact.reset(); });
+}
+
+void TEdit::setText(const QString& text)
+{
+    m_exact.reset();
+    QLineEdit::setText(text);
+    setCursorPosition(0);
+}
+
+void TEdit::setConverted(const QString& text, Number exact)
+{
+    setText(text);
+    m_exact = exact;
+    m_exactText = text;
+}
+
+std::optional<Number> TEdit::exactValue() const
+{
+    return m_exact && QLineEdit::text() == m_exactText ? m_exact : std::nullopt;
 }
 
 TEdit::FontBatch::FontBatch()

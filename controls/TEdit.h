@@ -23,8 +23,14 @@ public:
     void setOnKeyPress(const QString& handler) { m_tiCos = handler == QLatin1String("tiCosKeyPress"); }
 
     QString text() const override { return QLineEdit::text(); }
-    void setText(const QString& text) override { QLineEdit::setText(text); }
+    // A text set whole, a result or a constant, shows its start, as an edit box does
+    // when its text is set.
+    void setText(const QString& text) override;
     void paintGiven() override;
+    // A value converted from another unit: its text, and the exact value the next
+    // calculation reads for as long as the field holds that text untouched.
+    void setConverted(const QString& text, Number exact);
+    std::optional<Number> exactValue() const override;
 
     // The user's decimal separator, which a typed "." or "," becomes; the program tells
     // every field when the regional settings change.
@@ -67,6 +73,8 @@ private:
     std::optional<QChar> filter(QChar c) const;
 
     bool m_tiCos = false;
+    std::optional<Number> m_exact;
+    QString m_exactText;
     bool m_fontHeld = false;
     static inline FontBatch* s_batch = nullptr;
     static inline QChar s_separator = u',';

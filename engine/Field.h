@@ -1,6 +1,9 @@
 #pragma once
 
+#include "engine/Number.h"
+
 #include <QString>
+#include <optional>
 
 // One variable of an equation page as the engine sees it: its text is its whole state.
 class Field
@@ -11,6 +14,10 @@ public:
     virtual void setText(const QString& text) = 0;
     // Sets the font colour to the given colour (blue), the colour every field has at rest.
     virtual void paintGiven() = 0;
+
+    // The exact value behind the text, where one stands behind it: a conversion writes 15
+    // digits of an 80-bit value and the calculation reads the value, not its digits.
+    virtual std::optional<Number> exactValue() const { return std::nullopt; }
 
     bool isBlank() const { return text().isEmpty(); }
 };

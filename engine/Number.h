@@ -15,7 +15,8 @@ static_assert(std::numeric_limits<long double>::digits == 64, "long double must 
 class EngineError : public std::runtime_error
 {
 public:
-    enum class Kind { BlankOperand, NotANumber, DivisionByZero, InvalidOperation, Overflow };
+    // OutOfRange: a text whose exponent is beyond what the program reads at all.
+    enum class Kind { BlankOperand, NotANumber, DivisionByZero, InvalidOperation, Overflow, OutOfRange };
 
     EngineError(Kind kind, const std::string& message)
         : std::runtime_error(message)
@@ -29,12 +30,13 @@ private:
 };
 
 // Text that is not a number ("'%s' is not a valid floating point value"); an empty text
-// is a blank operand.
+// is a blank operand. A number too large for the arithmetic, or with an exponent past
+// what is read, fails with the same message but says so by its kind.
 class ConversionError : public EngineError
 {
 public:
-    ConversionError(QStringView text, const QString& message)
-        : EngineError(text.isEmpty() ? Kind::BlankOperand : Kind::NotANumber, message.toStdString())
+    ConversionError(QStringView text, const QString& message, Kind kind = Kind::NotANumber)
+        : EngineError(text.isEmpty() ? Kind::BlankOperand : kind, message.toStdString())
         , m_message(message)
     {
     }

@@ -68,6 +68,7 @@ QString conversionMessage(QStringView text)
 Number toNumber(QStringView text, QChar decimalSeparator)
 {
     const auto invalid = [text] { throw ConversionError(text, conversionMessage(text)); };
+    const auto outOfRange = [text](EngineError::Kind kind) { throw ConversionError(text, conversionMessage(text), kind); };
     const qsizetype n = text.size();
     qsizetype i = 0;
     Parts p;
@@ -95,6 +96,15 @@ Number toNumber(QStringView text, QChar decimalSeparator)
         // make the text invalid below.
         for (; i < n && isDigit(text[i]) && p.exponent < 500; ++i)
             p.exponent = p.exponent * 10 + (text[i].unicode() - u'0');
+        // Exponent digits left over that would otherwise make a well-formed number: the
+        // text is a number, just out of range.
+        qsizetype rest = i;
+        while (rest < n && isDigit(text[rest]))
+            ++rest;
+        while (rest < n && text[rest] == u' ')
+            ++rest;
+        if (i < n && isDigit(text[i]) && rest == n)
+            outOfRange(negativeExponent ? EngineError::Kind::OutOfRange : EngineError::Kind::Overflow);
         if (negativeExponent)
             p.exponent = -p.exponent;
     }
@@ -102,28 +112,39 @@ Number toNumber(QStringView text, QChar decimalSeparator)
         ++i;
     if (i != n)
         invalid();
-    return Number(toFloat<long double>(p, invalid));
+    return Number(toFloat<long double>(p, [&] { outOfRange(EngineError::Kind::Overflow); }));
 }
 
-Number parseTolerant(QStringView text, QChar decimalSeparator)
+Number parseTolerant(QStringView text, QChar decimalSeparator, bool* isNumber)
 {
     if (text.isEmpty())
         throw ConversionError(text, conversionMessage(text));
     const qsizetype n = text.size();
     qsizetype i = 0;
     Parts p;
-    const auto notANumber = [] { return Number(0); };
+    const auto notANumber = [isNumber] {
+        if (isNumber)
+            *isNumber = false;
+        return Number(0);
+    };
+    if (isNumber)
+        *isNumber = true;
     while (i < n && text[i] == u' ')
         ++i;
     if (i < n && (text[i] == u'+' || text[i] == u'-'))
         p.negative = text[i++] == u'-';
     for (; i < n && isDigit(text[i]); ++i)
         p.digits += char(text[i].unicode());
+    bool point = false;
     if (i < n && (text[i] == u'.' || text[i] == decimalSeparator)) {
+        point = true;
         ++i;
         for (; i < n && isDigit(text[i]); ++i, ++p.fractionDigits)
             p.digits += char(text[i].unicode());
     }
+    // A lone point reads 0; a lone sign is no number.
+    if (p.digits.empty() && !point)
+        return notANumber();
     if (i < n && (text[i] == u'E' || text[i] == u'e')) {
         ++i;
         bool negativeExponent = false;

@@ -18,8 +18,9 @@ Number toNumber(QStringView text, QChar decimalSeparator);
 // Tolerant parser: "." (or the locale's separator) as decimal point; anything that is
 // not a number reads 0. The result is rounded to a double. An empty text throws the
 // same ConversionError as the strict conversion; a value beyond the double range
-// raises MathError (overflow) instead of becoming an infinity.
-Number parseTolerant(QStringView text, QChar decimalSeparator);
+// raises MathError (overflow) instead of becoming an infinity. `isNumber`, when given,
+// tells whether the text was a number or read 0 for not being one.
+Number parseTolerant(QStringView text, QChar decimalSeparator, bool* isNumber = nullptr);
 
 // The program writes its decimal constants with a comma ("3,1416", "1,38*10E-23"); the
 // user sees them, and the solvers convert them, with the locale's separator.

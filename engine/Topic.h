@@ -1,7 +1,9 @@
 #pragma once
 
 #include "engine/Calcular.h"
+#include "engine/Constant.h"
 #include "engine/Field.h"
+#include "engine/Row.h"
 
 #include <QString>
 #include <initializer_list>
@@ -33,7 +35,7 @@ public:
     }
     void left(const char* name, int x) { setLeft(name, x); }
     void width(const char* name, int w) { setWidth(name, w); }
-    void constant(const char* field, const char* commaText) { setConstantText(field, QString::fromUtf8(commaText)); }
+    void constant(const char* field, const Constant& c) { setConstantText(field, QString::fromUtf8(c.shown)); }
     void mode(const char* pageMode) { setPageMode(pageMode); }
     void show(std::initializer_list<const char*> names)
     {
@@ -45,6 +47,9 @@ public:
         for (const char* n : names)
             setVisible(n, false);
     }
+    // The symbol and unit captions of the rows; the pictures among them are shown or
+    // hidden by the topic's changes.
+    void captions(std::span<const Row> rows);
 };
 
 // The window as the topics and solvers see it.
@@ -57,22 +62,26 @@ public:
 };
 
 // One topic of an area list: its button, the header it writes, its page, its formula
-// in plain text (what a screen reader says for the page) and what it changes there.
+// as a book writes it (what a screen reader says for the page), the rows it shows, and
+// what else it changes there.
 struct Topic
 {
     const char* button;
     const char* header;
     const char* page;
     const char* formula;
+    std::span<const Row> rows;
     void (*changes)(PageEditor&) = nullptr;
 };
 
-// Choosing a topic: every field emptied, the header written, the page shown, relabelled.
+// Choosing a topic: every field emptied, the header written, the page shown, its rows'
+// captions written, relabelled.
 void chooseTopic(EquationWindow& window, const Topic& topic);
 
 // One page's solver, run by its Calcular button.
 struct Solver
 {
     const char* button;
+    const char* page;
     void (*solve)(Calcular&);
 };

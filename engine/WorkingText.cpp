@@ -165,6 +165,8 @@ QString reason(const Working& working, const RowSymbols& rows, QChar decimalSepa
             return QStringLiteral("O valor de %1 é grande demais: “%2”.").arg(field, f->text);
         return target.isEmpty() ? QStringLiteral("Resultado grande demais.")
                                 : QStringLiteral("Resultado grande demais para %1.").arg(target);
+    case Kind::OutOfRange:
+        return QStringLiteral("O valor de %1 está fora do alcance: “%2”.").arg(field, f->text);
     case Kind::InvalidOperation:
         if (f->op == Op::Divide)
             return QStringLiteral("Divisão de zero por zero: %1 = 0 e %2 = 0.")

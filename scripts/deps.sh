@@ -2,7 +2,7 @@
 # some are missing.
 velquora_packages="cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev \
 fonts-liberation2 fonts-liberation fonts-comic-neue fonts-dejavu-core libbenchmark-dev \
-qt6-translations-l10n"
+qt6-translations-l10n qt6-svg-dev"
 
 velquora_install_deps() {
     local missing=()

@@ -106,7 +106,7 @@ void TestAccessibility::rowNames_data()
     QTest::newRow("ΔL") << "ButtonXPMACCorel48" << "csQ" << "ΔL, m";
     QTest::newRow("a in ºC⁻¹") << "ButtonXPMACCorel48" << "csM" << "a, ºC⁻¹";
     QTest::newRow("V₁") << "ButtonXPMACCorel52" << "phF1" << "V₁, L";
-    QTest::newRow("k") << "ButtonXPMACCorel80" << "lcK" << "k, N.m²/C²";
+    QTest::newRow("k") << "ButtonXPMACCorel80" << "lcK" << "k, N·m²/C²";
     QTest::newRow("n, no unit") << "ButtonXPMACCorel79" << "cecN" << "n";
 }
 

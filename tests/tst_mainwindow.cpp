@@ -298,7 +298,9 @@ void TestMainWindow::uniformMotion_data()
     QTest::newRow("negative So") << "1" << "" << "3" << "4" << "eSSo" << "-11";
     QTest::newRow("V with a comma") << "" << "1" << "2,5" << "2" << "eSS" << "6";
     QTest::newRow("V with a point") << "" << "1" << "0.5" << "2" << "eSS" << "2";
-    QTest::newRow("V unreadable reads 0") << "" << "7" << "abc" << "2" << "eSS" << "7";
+    QTest::newRow("V not a number") << "" << "7" << "abc" << "2" << "eSS" << "";
+    QTest::newRow("V a lone sign") << "" << "7" << "-" << "2" << "eSS" << "";
+    QTest::newRow("V two commas") << "" << "20" << "2,,5" << "5" << "eSS" << "";
     QTest::newRow("thirds") << "1" << "0" << "" << "3" << "eV" << "0,333333333333333";
     QTest::newRow("exponents") << "" << "1E20" << "2E-3" << "5E2" << "eSS" << "1E20";
     QTest::newRow("scientific result") << "" << "0" << "3E10" << "1E10" << "eSS" << "3E20";

@@ -4,7 +4,6 @@
 #include "TestSupport.h"
 
 #include "app/Application.h"
-#include "app/PageRows.h"
 #include "app/Resolution.h"
 #include "app/TfrmMain.h"
 #include "app/UnitConversions.h"
@@ -233,7 +232,7 @@ void TestUnits::contextMenu()
     QCOMPARE(m_student->text("eST"), QString());
     m_student->click("JLAqua3");
     const auto& entries = m_main->resolution().sessionRecord().entries();
-    QCOMPARE(entries.front().allLines(), (QStringList{"V = 72 km/h = 20 m/s", "t = (S − Sₒ) / V", "t = (100 − 20) / 20", "t = 4 s"}));
+    QCOMPARE(entries.front().allLines(), (QStringList{"V = 72 km/h = 20 m/s", "t = (S − S₀) / V", "t = (100 − 20) / 20", "t = 4 s"}));
 
     MenuSeen shown;
     answerNextMenu(shown, UnitConversions::showTitle, "km/h");
@@ -271,9 +270,10 @@ void TestUnits::unitLabelAndKeyboard()
     m_student->click("ButtonXPMACCorel45"); // Calor Sensível: Δt in ºC, Q in cal
     auto* dt = qobject_cast<TEdit*>(m_student->widget("csT"));
     dt->setText(QStringLiteral("18"));
-    const PageRows::Row* row = m_main->rows().row("csT");
-    QVERIFY(row && !row->unitLabels.isEmpty());
-    QLabel* unit = row->unitLabels.first();
+    const Row* row = m_main->rows().find("csT");
+    QVERIFY(row && row->unitCaptions[0].label);
+    auto* unit = qobject_cast<QLabel*>(m_student->widget(row->unitCaptions[0].label));
+    QVERIFY(unit);
     QCOMPARE(unit->cursor().shape(), Qt::PointingHandCursor);
     QCOMPARE(unit->toolTip(), UnitConversions::unitHint);
     MenuSeen seen;
