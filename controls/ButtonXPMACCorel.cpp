@@ -8,8 +8,44 @@
 #include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 
 namespace {
+
+// The button drawn with the pointer over it last: at most one button is lit.
+QPointer<TButtonXPMACCorel> hotButton;
+
+// Redraws the lit button when the pointer may have left it without a Leave reaching it:
+// a modal window opened over it, or its window lost the pointer or the focus.
+class HoverWatch : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        switch (e->type()) {
+        case QEvent::WindowBlocked:
+        case QEvent::Leave:
+        case QEvent::WindowDeactivate:
+            if (hotButton && watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow())
+                hotButton->update();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+};
+
+void watchHover()
+{
+    static const bool installed = [] {
+        qApp->installEventFilter(new HoverWatch(qApp));
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
 
 constexpr QRgb kSkinKey = 0xFF00FF;   // magenta
 constexpr QRgb kGlyphKey = 0x808000;  // olive
@@ -304,8 +340,17 @@ void TButtonXPMACCorel::paintEvent(QPaintEvent*)
     // Asking the platform where the pointer is costs a round trip to the display server,
     // so it is asked only when the pointer may be over the button: the toolkit has seen it
     // enter, the last draw found it there, or the button is held down.
+    // A window under a modal one shows no button lit.
     const bool mayBeOver = underMouse() || m_mouseOver || isDown();
-    m_mouseOver = mayBeOver && QRect(mapToGlobal(QPoint(0, 0)), size()).contains(QCursor::pos());
+    const QWidget* modal = QApplication::activeModalWidget();
+    const bool blocked = modal && modal != window();
+    m_mouseOver = mayBeOver && !blocked && QRect(mapToGlobal(QPoint(0, 0)), size()).contains(QCursor::pos());
+    if (m_mouseOver && hotButton != this) {
+        if (hotButton)
+            hotButton->update();
+        hotButton = this;
+        watchHover();
+    }
     // Qt has no notification when a button is made the default one, so the
     // flag is brought up to date with the window's focus before each draw too.
     m_defaultLook = activeWith(window()->focusWidget());

@@ -2,6 +2,7 @@
 #include "controls/TColor.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -141,6 +142,7 @@ private slots:
     void skinPictures();
     void cellForState_data();
     void cellForState();
+    void modalWindowPutsHoverOut();
     void cornersUnstretched_data();
     void cornersUnstretched();
     void captionCentredInButtonText();
@@ -230,6 +232,20 @@ void TstButtonXPMACCorel::cellForState()
 
     QCOMPARE(cellShown(list.shot(), Button::sMac), cell);
     QCOMPARE(list.button->mouseOver(), hot);
+}
+
+// A modal window opened while the pointer rests on a button leaves it unlit, with no
+// Leave needed and nothing else drawing it again.
+void TstButtonXPMACCorel::modalWindowPutsHoverOut()
+{
+    List list;
+    list.pointAtButton();
+    QTRY_VERIFY(list.button->mouseOver());
+    QDialog about(&list.window);
+    about.setGeometry(QRect(list.window.mapToGlobal(QPoint(260, 150)), QSize(60, 40)));
+    about.setModal(true);
+    about.show();
+    QTRY_VERIFY(!list.button->mouseOver());
 }
 
 void TstButtonXPMACCorel::cornersUnstretched_data()
