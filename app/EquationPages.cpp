@@ -22,7 +22,7 @@ EquationPages::EquationPages(QStackedWidget* equacoes, TGradPan* header, QObject
     : QObject(parent)
     , m_equacoes(equacoes)
     , m_header(header)
-    , m_separatorListener(DecimalSeparator::addListener([this](QChar previous) { relocalizeConstants(previous); }))
+    , m_separatorListener(DecimalSeparator::addListener([this](QChar previous) { relocalize(previous); }))
 {
 }
 
@@ -215,12 +215,29 @@ void EquationPages::setConstantText(const char* name, const QString& commaText)
 
 // A locale change while the program runs: the constants on show follow the new
 // separator, so the next click reads them as the student now sees them.
-void EquationPages::relocalizeConstants(QChar previous)
+// The regional settings changed while the program runs: the constants are written in
+// the new separator, and so is every number a student typed or a conversion wrote (its
+// exact value kept), so that it still reads as what it showed.
+void EquationPages::relocalize(QChar previous)
 {
-    for (auto it = m_constants.cbegin(); it != m_constants.cend(); ++it) {
-        TEdit* edit = m_fields.value(it.key());
-        if (edit && edit->text() == NumberText::localized(it.value(), previous))
-            edit->setText(NumberText::localized(it.value(), decimalSeparator()));
+    const QChar now = decimalSeparator();
+    for (TEdit* edit : m_fieldsInOrder) {
+        const QString text = edit->text();
+        if (const auto constant = m_constants.constFind(edit->objectName()); constant != m_constants.cend()) {
+            if (text == NumberText::localized(*constant, previous))
+                edit->setText(NumberText::localized(*constant, now));
+            continue;
+        }
+        if (previous == now || !text.contains(previous) || !NumberText::isNumber(text, previous))
+            continue;
+        QString moved = text;
+        moved.replace(previous, now);
+        const int cursor = edit->cursorPosition();
+        if (const auto exact = edit->exactValue())
+            edit->setConverted(moved, *exact);
+        else
+            edit->setText(moved);
+        edit->setCursorPosition(cursor);
     }
 }
 

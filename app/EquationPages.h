@@ -57,7 +57,7 @@ signals:
 private:
     void calculate(const Solver& solver, QWidget* page);
     QWidget* build(const QString& name);
-    void relocalizeConstants(QChar previous);
+    void relocalize(QChar previous);
     void connectKeyboard(std::vector<TEdit*> fields, TJLAqua* calcular);
     void useSharpIllustration(QWidget* page);
     template <class T>

@@ -115,6 +115,16 @@ Number toNumber(QStringView text, QChar decimalSeparator)
     return Number(toFloat<long double>(p, [&] { outOfRange(EngineError::Kind::Overflow); }));
 }
 
+bool isNumber(QStringView text, QChar decimalSeparator)
+{
+    try {
+        toNumber(text, decimalSeparator);
+        return true;
+    } catch (const EngineError&) {
+        return false;
+    }
+}
+
 Number parseTolerant(QStringView text, QChar decimalSeparator, bool* isNumber)
 {
     if (text.isEmpty())

@@ -14,6 +14,8 @@ QString conversionMessage(QStringView text);
 // Strict conversion: optional blanks, sign, digits, the locale's separator, digits,
 // an exponent, blanks, and nothing else. Throws ConversionError.
 Number toNumber(QStringView text, QChar decimalSeparator);
+// Whether the strict conversion reads the text.
+bool isNumber(QStringView text, QChar decimalSeparator);
 
 // Tolerant parser: "." (or the locale's separator) as decimal point; anything that is
 // not a number reads 0. The result is rounded to a double. An empty text throws the

@@ -431,10 +431,16 @@ void TestMainWindow::typingThroughKeyFilters()
 
 void TestMainWindow::localeChange()
 {
+    // A value typed before the change follows it, as the constants do.
+    m_student->fill({{"eSSo", "1"}, {"eV", "2,5"}, {"eST", "2"}});
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     QEvent change(QEvent::LocaleChange);
     QCoreApplication::sendEvent(qApp, &change);
     QCOMPARE(DecimalSeparator::current(), QChar(u'.'));
+    QCOMPARE(m_student->text("eV"), QStringLiteral("2.5"));
+    m_student->click("JLAqua3");
+    QCOMPARE(m_student->text("eSS"), QStringLiteral("6"));
+    m_student->fill({{"eSS", ""}, {"eSSo", ""}, {"eV", ""}, {"eST", ""}});
     m_student->fill({{"eSS", "10"}, {"eSSo", "0"}, {"eV", "4"}});
     m_student->click("JLAqua3");
     QCOMPARE(m_student->text("eST"), QStringLiteral("2.5"));
