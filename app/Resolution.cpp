@@ -50,6 +50,8 @@ void Resolution::setShown(bool shown)
     if (shown && !m_panel) {
         m_panel = new ResolutionPanel(m_record, m_clientArea);
         m_panel->move(0, clientHeight);
+        if (m_topic && m_justChosen)
+            m_panel->showTopic(m_header, QString::fromUtf8(m_topic->formula));
     }
     if (m_panel)
         m_panel->setVisible(shown);
@@ -74,7 +76,11 @@ void Resolution::keepOnScreen()
 void Resolution::topicChosen(const Topic& topic)
 {
     m_header = QString::fromUtf8(topic.header);
+    m_topic = &topic;
+    m_justChosen = true;
     m_conversions.clear();
+    if (m_panel)
+        m_panel->showTopic(m_header, QString::fromUtf8(topic.formula));
     chainTabOrder();
 }
 
@@ -100,7 +106,7 @@ void Resolution::record(const Working& working)
     const bool aboutBlanks = failure ? failure->kind == EngineError::Kind::BlankOperand : working.steps().empty();
     const QString why = WorkingText::reason(working, m_rows, separator, aboutBlanks ? blankFields(working) : QStringList());
     if (!why.isEmpty()) {
-        entry.lines << why;
+        entry.lines << noResult + why;
         entry.failed = true;
     }
     add(std::move(entry));
@@ -108,6 +114,7 @@ void Resolution::record(const Working& working)
 
 void Resolution::add(SessionRecord::Entry entry)
 {
+    m_justChosen = false;
     m_record.add(std::move(entry));
     if (m_panel)
         m_panel->showNewest();
@@ -122,7 +129,7 @@ void Resolution::recordConversion(const TEdit* field, const QString& written, co
 
 void Resolution::recordNote(const QString& line, bool failed)
 {
-    add(failed ? SessionRecord::Entry{m_header, {}, {line}, true} : SessionRecord::Entry{m_header, {line}, {}});
+    add(failed ? SessionRecord::Entry{m_header, {}, {noConversion + line}, true} : SessionRecord::Entry{m_header, {line}, {}});
 }
 
 // The conversions whose result is still in its field.

@@ -27,6 +27,10 @@ class Resolution : public QObject
 public:
     Resolution(QWidget* clientArea, EquationPages& pages, const RowTable& rows, QAction* toggle, QObject* parent);
 
+    // The mark of a line that says why nothing was computed or converted.
+    static inline const QString noResult = QStringLiteral("Sem resultado — ");
+    static inline const QString noConversion = QStringLiteral("Sem conversão — ");
+
     static constexpr int clientWidth = 679;
     static constexpr int clientHeight = 398;
 
@@ -58,6 +62,9 @@ private:
     ResolutionPanel* m_panel = nullptr;
     SessionRecord m_record;
     QString m_header;
+    const Topic* m_topic = nullptr;
+    // Nothing has been recorded since the topic was chosen.
+    bool m_justChosen = false;
     struct Conversion
     {
         QPointer<const TEdit> field;

@@ -49,6 +49,15 @@ ResolutionPanel::ResolutionPanel(SessionRecord& record, QWidget* parent)
     listEntries();
     if (!m_record.entries().empty())
         showEntry(m_record.entries().front());
+    else
+        showLines({{introduction, givenBlue}});
+    enableCopy();
+}
+
+// Nothing to copy while the record is empty.
+void ResolutionPanel::enableCopy()
+{
+    ui->btCopiar->setEnabled(!m_record.entries().empty());
 }
 
 ResolutionPanel::~ResolutionPanel() = default;
@@ -94,20 +103,51 @@ void ResolutionPanel::showNewest()
         delete ui->lbRegistro->takeItem(ui->lbRegistro->count() - 1);
     ui->lbRegistro->scrollToTop();
     showEntry(e);
+    enableCopy();
 }
 
-// The last result's three lines, or the reason alone, or the conversions made (in the
-// blue of the values given).
+// The last result's working (the textbook's form where the page computes another, the
+// formula solved, the values, the result), or the reason alone, or the conversions made
+// (in the blue of the values given). Lines go from the top; each has its role's colour.
 void ResolutionPanel::showEntry(const SessionRecord::Entry& e)
 {
-    QLabel* const labels[] = {ui->lFormula, ui->lValores, ui->lResultado};
-    const QStringList lines = e.lines.isEmpty() || e.failed ? e.allLines() : e.lines;
-    const QStringList shown = e.failed ? lines.mid(lines.size() - 1) : lines.mid(std::max<qsizetype>(0, lines.size() - 3));
-    for (int i = 0; i < 3; ++i)
-        labels[i]->setText(i < shown.size() ? shown[i] : QString());
-    setTextColour(ui->lFormula, e.failed ? reasonRed : e.lines.isEmpty() ? givenBlue : formulaRed);
+    if (e.failed) {
+        showLines({{e.allLines().constLast(), reasonRed}});
+    } else if (e.lines.isEmpty()) {
+        std::vector<std::pair<QString, QColor>> lines;
+        for (const QString& line : e.conversions.mid(std::max<qsizetype>(0, e.conversions.size() - 4)))
+            lines.emplace_back(line, givenBlue);
+        showLines(lines);
+    } else {
+        const QStringList step = e.lines.mid(e.lines.size() - e.lastStepLines);
+        const QColor roles[] = {formulaRed, givenBlue, Qt::black};
+        std::vector<std::pair<QString, QColor>> lines;
+        for (qsizetype i = 0; i < step.size(); ++i)
+            lines.emplace_back(step[i], roles[std::max<qsizetype>(0, 3 - (step.size() - i))]);
+        showLines(lines);
+    }
+}
+
+// A topic just chosen: its name, its formula and what to do.
+void ResolutionPanel::showTopic(const QString& header, const QString& formula)
+{
+    showLines({{header, Qt::black}, {formula, formulaRed}, {introduction, givenBlue}});
+}
+
+void ResolutionPanel::showLines(const std::vector<std::pair<QString, QColor>>& lines)
+{
+    QLabel* const labels[] = {ui->lLivro, ui->lFormula, ui->lValores, ui->lResultado};
+    QStringList said;
+    for (std::size_t i = 0; i < std::size(labels); ++i) {
+        const bool used = i < lines.size();
+        labels[i]->setText(used ? lines[i].first : QString());
+        if (used) {
+            setTextColour(labels[i], lines[i].second);
+            said << lines[i].first;
+        }
+    }
     // A screen reader is told of the new description (setting it sends the event).
-    setAccessibleDescription(shown.join(QStringLiteral("; ")));
+    setAccessibleDescription(said.join(QStringLiteral("; ")));
 }
 
 void ResolutionPanel::copy()
@@ -129,4 +169,5 @@ void ResolutionPanel::clearRecord()
 {
     m_record.clear();
     ui->lbRegistro->clear();
+    enableCopy();
 }

@@ -3,7 +3,9 @@
 #include "app/SessionRecord.h"
 
 #include <QWidget>
+#include <QColor>
 #include <memory>
+#include <vector>
 
 namespace Ui {
 class ResolutionPanel;
@@ -23,9 +25,12 @@ public:
     ~ResolutionPanel() override;
 
     static constexpr int panelHeight = 236;
+    static inline const QString introduction = QStringLiteral("Preencha todos os campos menos um e clique em Calcular.");
 
     // Shows the record's newest entry and lists it first; a screen reader is told.
     void showNewest();
+    // A topic just chosen: its name and formula, and what to do; the record is kept.
+    void showTopic(const QString& header, const QString& formula);
     // Copies the selected entries, or every entry when none is selected, as plain text.
     void copy();
     void clearRecord();
@@ -38,6 +43,8 @@ private:
     QListWidgetItem* itemOf(const SessionRecord::Entry& e) const;
     void listEntries();
     void showEntry(const SessionRecord::Entry& e);
+    void showLines(const std::vector<std::pair<QString, QColor>>& lines);
+    void enableCopy();
 
     std::unique_ptr<Ui::ResolutionPanel> ui;
     SessionRecord& m_record;

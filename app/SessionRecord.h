@@ -20,6 +20,9 @@ public:
         QStringList lines;
         // The last line says why nothing was computed (or converted).
         bool failed = false;
+        // How many of the last lines are the last result's working (4 where the
+        // textbook's form comes first).
+        qsizetype lastStepLines = 3;
 
         QStringList allLines() const { return conversions + lines; }
     };
