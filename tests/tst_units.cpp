@@ -6,6 +6,7 @@
 #include "app/Application.h"
 #include "app/Resolution.h"
 #include "app/TfrmMain.h"
+#include "app/FieldTip.h"
 #include "app/UnitConversions.h"
 #include "catalogue/Catalogue.h"
 #include "controls/TEdit.h"
@@ -88,6 +89,7 @@ private slots:
     void menuLabels();
     void everyUnitOnShowIsKnown();
     void contextMenu();
+    void exactConversion();
     void unitLabelAndKeyboard();
     void qtTextsInPortuguese();
 
@@ -244,7 +246,7 @@ void TestUnits::contextMenu()
     S->setText(QStringLiteral("1E4931"));
     m_main->conversions().convertFrom(S, *unitNamed(*Units::ofRow(u"m"), "km"));
     QCOMPARE(S->text(), QStringLiteral("1E4931"));
-    QCOMPARE(entries.front().lines, QStringList{"Conversão grande demais: 1E4931 km não cabe em m."});
+    QCOMPARE(entries.front().lines, QStringList{"Sem conversão — Conversão grande demais: 1E4931 km não cabe em m."});
 
     const auto why = [&](const char* topic, const char* field, const char* text) -> QStringList {
         m_student->click(topic);
@@ -261,6 +263,35 @@ void TestUnits::contextMenu()
     QCOMPARE(why("ButtonXPMACCorel1", "eV", ""), QStringList{"Digite um número no campo para converter [off]"});
     QCOMPARE(why("ButtonXPMACCorel30", "Edit3", nullptr), QStringList{"Campo constante: não se converte [off]"});
     QCOMPARE(why("ButtonXPMACCorel63", "sdn1", "1"), QStringList{"Esta linha não tem unidade [off]"});
+}
+
+// A converted value is computed with its 80 bits, not its 15 digits, until the student
+// edits it; a field that gets a value shows its start; with the panel hidden, "Mostrar em"
+// says the value in a note under the field.
+void TestUnits::exactConversion()
+{
+    m_main->findChild<QAction*>("Resolucao1")->setChecked(false);
+    m_student->click("ButtonXPMACCorel1");
+    m_student->fill({{"eSS", "100"}, {"eSSo", "0"}, {"eV", "7"}});
+    auto* V = qobject_cast<TEdit*>(m_student->widget("eV"));
+    const Units::RowUnit speed = *Units::ofRow(u"m/s");
+    m_main->conversions().convertFrom(V, *unitNamed(speed, "km/h"));
+    QCOMPARE(V->text(), QStringLiteral("1,94444444444444"));
+    QCOMPARE(V->cursorPosition(), 0);
+    m_student->click("JLAqua3");
+    QCOMPARE(m_student->text("eST"), QStringLiteral("51,4285714285714"));
+    QCOMPARE(qobject_cast<TEdit*>(m_student->widget("eST"))->cursorPosition(), 0);
+    m_main->conversions().showIn(V, *unitNamed(speed, "km/h"));
+    QTRY_VERIFY(FieldTip::current() && FieldTip::current()->isVisible());
+    QCOMPARE(FieldTip::current()->text(), QStringLiteral("V = 1,94444444444444 m/s = 7 km/h"));
+    // Edited, the text counts again.
+    V->setFocus();
+    QTest::keyClick(V, Qt::Key_End);
+    QTest::keyClick(V, Qt::Key_Backspace);
+    QTest::keyClicks(V, QStringLiteral("4"));
+    m_student->fill({{"eST", ""}});
+    m_student->click("JLAqua3");
+    QCOMPARE(m_student->text("eST"), QStringLiteral("51,4285714285715"));
 }
 
 // Clicking a row's unit opens the list; from the keyboard, Shift+F10 (like the Menu key)
