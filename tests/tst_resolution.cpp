@@ -215,6 +215,10 @@ void TestResolution::reasons_data()
                                   << QStringList{"Divisão de zero por zero: S − Sₒ = 0 e V = 0."} << 0;
     QTest::newRow("not a number") << "ButtonXPMACCorel1" << uniform << QStringList{"", "0", "2", "2,,5"}
                                   << QStringList{"O valor de t não é um número: “2,,5”."} << 0;
+    QTest::newRow("exponent too large") << "ButtonXPMACCorel1" << uniform << QStringList{"", "1E5000", "2", "3"}
+                                        << QStringList{"O valor de S₀ é grande demais: “1E5000”."} << 0;
+    QTest::newRow("exponent too small") << "ButtonXPMACCorel1" << uniform << QStringList{"", "1E-5000", "2", "3"}
+                                        << QStringList{"O valor de S₀ está fora do alcance: “1E-5000”."} << 0;
     QTest::newRow("value too large") << "ButtonXPMACCorel1" << uniform << QStringList{"", "0", "1e400", "2"}
                                      << QStringList{"O valor de V é grande demais: “1e400”."} << 0;
     QTest::newRow("result too large") << "ButtonXPMACCorel1" << uniform << QStringList{"", "0", "1E300", "1E4900"}
