@@ -293,7 +293,8 @@ const Statement hookeStatements[] = {
             "em {?}?"},
     {"fpP", "A suspensão de um carrinho tem uma mola de constante {fpM}, comprimida de {fpG}. Qual é a força que a "
             "mola exerce, em {?}?"},
-    {"fpM", "Uma força de {fpP} distende uma mola de {fpG}. Qual é a constante elástica da mola, em {?}?"},
+    {"fpM", "Uma força de {fpP} provoca numa mola uma deformação de {fpG}. Qual é a constante elástica da mola, "
+            "em {?}?"},
     {"fpM", "Ao pendurar um objeto que exerce uma força de {fpP} numa mola, ela se alonga {fpG}. "
             "Qual é a constante elástica da mola, em {?}?"},
     {"fpG", "Uma mola de constante elástica {fpM} é puxada por uma força de {fpP}. Qual é a deformação da mola, "
