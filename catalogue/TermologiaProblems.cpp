@@ -118,7 +118,7 @@ const Statement linearExpansionStatements[] = {
 };
 
 const Range surfaceExpansionRanges[] = {
-    {"csQ", 0.00001, 0.2, "cm² mm²"},
+    {"csQ", 0.00001, 0.1, "cm² mm²"},
     {"csM", 0.000016, 0.00006, "K⁻¹"},
     {"csC", 0.1, 10, "cm²"},
     {"csT", 10, 200, "K"},
