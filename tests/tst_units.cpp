@@ -167,6 +167,10 @@ void TestUnits::contextMenu()
     QCOMPARE(why("ButtonXPMACCorel1", "eV", ""), QStringList{"Digite um número no campo para converter [off]"});
     QCOMPARE(why("ButtonXPMACCorel30", "Edit3", nullptr), QStringList{"Campo constante: não se converte [off]"});
     QCOMPARE(why("ButtonXPMACCorel63", "sdn1", "1"), QStringList{"Esta linha não tem unidade [off]"});
+    // A row is read by the unit it declares, not by what the page prints beside it.
+    QCOMPARE(why("ButtonXPMACCorel13", "fpP", "5"), QStringList{"Não há outras unidades para N·m [off]"});
+    QCOMPARE(why("ButtonXPMACCorel51", "cR", "8,31"),
+             (QStringList{"Esta linha espera r em atm·L/(mol·K) [off]", "", "J/(mol·K)  (1 J/(mol·K) = 1/101,325 atm·L/(mol·K))"}));
 }
 
 // Clicking a row's unit opens the list; from the keyboard, Shift+F10 (like the Menu key)
