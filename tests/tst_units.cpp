@@ -1,5 +1,5 @@
-// Values in other units: the conversions to the digit, every unit any row shows known,
-// the field's context menu and the unit label opening the list, the working noting each
+// Values in other units at the window (the table itself is tst_unittable): every unit
+// any row shows known, the field's context menu and the unit label opening the list, the working noting each
 // conversion, and Qt's own menu texts in Portuguese.
 #include "TestSupport.h"
 
@@ -11,7 +11,6 @@
 #include "catalogue/Catalogue.h"
 #include "controls/TEdit.h"
 #include "app/DecimalSeparator.h"
-#include "engine/NumberText.h"
 #include "engine/Units.h"
 
 #include <QAction>
@@ -84,9 +83,6 @@ class TestUnits : public QObject
 private slots:
     void init();
     void cleanup();
-    void conversions_data();
-    void conversions();
-    void menuLabels();
     void everyUnitOnShowIsKnown();
     void contextMenu();
     void exactConversion();
@@ -109,96 +105,6 @@ void TestUnits::init()
 void TestUnits::cleanup()
 {
     m_window.reset();
-}
-
-void TestUnits::conversions_data()
-{
-    QTest::addColumn<QString>("rowUnit");
-    QTest::addColumn<QString>("unit");
-    QTest::addColumn<bool>("difference");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("inRow");
-    const auto row = [](const char* rowUnit, const char* unit, const char* typed, const char* inRow, bool difference = false) {
-        QTest::addRow("%s from %s: %s", rowUnit, unit, typed) << rowUnit << unit << difference << typed << inRow;
-    };
-    row("m/s", "km/h", "72", "20");
-    row("m", "cm", "25", "0,25");
-    row("m", "km", "1,5", "1500");
-    row("s", "min", "20", "1200");
-    row("s", "h", "0,5", "1800");
-    row("kg", "g", "500", "0,5");
-    row("g", "kg", "2", "2000");
-    row("m³", "L", "3", "0,003");
-    row("L", "m³", "0,003", "3");
-    row("m²", "cm²", "50", "0,005");
-    row("N/m²", "atm", "2", "202650");
-    row("atm", "mmHg", "380", "0,5");
-    row("N/m²", "cmHg", "76", "101325");
-    row("W", "cv", "2", "1470,9975");
-    row("watts", "kW", "1,2", "1200");
-    row("J", "cal", "1", "4,186");
-    row("cal", "J", "4186", "1000");
-    row("cal", "kcal", "3", "3000");
-    row("J", "kWh", "1", "3600000");
-    row("Hz", "rpm", "3000", "50");
-    row("rad/s", "rpm", "60", "6,2832");
-    row("N", "kgf", "10", "98,0665");
-    row("kg/m³", "g/cm³", "13,6", "13600");
-    row("C", "µC", "5000", "0,005");
-    row("A", "mA", "250", "0,25");
-    row("Ω", "kΩ", "4,7", "4700");
-    row("cal/g.ºC", "J/(kg·K)", "4186", "1");
-    // Temperatures both ways, with 273; a difference (Δ) has no offset.
-    row("K", "ºC", "27", "300");
-    row("ºC", "K", "300", "27");
-    row("ºF", "ºC", "100", "212");
-    row("ºC", "ºF", "212", "100");
-    row("ºC", "ºF", "-40", "-40");
-    row("K", "ºF", "32", "273");
-    row("ºF", "K", "273", "32");
-    row("ºC", "°F", "98,6", "37");
-    row("ºC", "K", "10", "10", true);
-    row("ºC", "ºF", "18", "10", true);
-    row("ºC⁻¹", "ºF⁻¹", "0,0001", "0,00018");
-}
-
-// A value typed in another unit, in the row's unit; and back again.
-void TestUnits::conversions()
-{
-    QFETCH(QString, rowUnit);
-    QFETCH(QString, unit);
-    QFETCH(bool, difference);
-    QFETCH(QString, typed);
-    QFETCH(QString, inRow);
-    const auto row = Units::ofRow(rowUnit);
-    QVERIFY(row && row->kind);
-    const Units::Unit* from = unitNamed(*row, QString(unit).replace(u'°', u'º'));
-    QVERIFY(from);
-    const Number converted = Units::toRow(NumberText::toNumber(typed, u','), *from, *row->unit, difference);
-    QCOMPARE(NumberText::format(converted, u','), inRow);
-    const Number back = Units::fromRow(NumberText::toNumber(inRow, u','), *from, *row->unit, difference);
-    QCOMPARE(NumberText::format(back, u','), typed);
-}
-
-// Each entry says how its unit gives the row's; the row's own unit and its other
-// spellings are not offered; an overflow is refused.
-void TestUnits::menuLabels()
-{
-    const auto labels = [](const char* rowUnit, bool difference) {
-        QStringList out;
-        for (const Units::Choice& c : Units::choices(*Units::ofRow(QString::fromUtf8(rowUnit)), difference, u','))
-            out << c.label;
-        return out;
-    };
-    QCOMPARE(labels("m/s", false), (QStringList{"km/h  (1 km/h = 1/3,6 m/s)", "cm/s  (1 cm/s = 0,01 m/s)"}));
-    QCOMPARE(labels("ºC", false), (QStringList{"K  (ºC = K − 273)", "ºF  (ºC = (ºF − 32)·5/9)"}));
-    QCOMPARE(labels("ºC", true), (QStringList{"K  (1 K = 1 ºC)", "ºF  (1 ºF = 5/9 ºC)"}));
-    QVERIFY(labels("cal", false).contains("J  (1 J = 1/4,186 cal)"));
-    QVERIFY(labels("J", false).contains("cal  (1 cal = 4,186 J)"));
-    QVERIFY(!labels("W", false).join(u' ').contains("watts"));
-    QVERIFY(labels("watts", false).contains("W  (1 W = 1 watts)"));
-    const auto row = *Units::ofRow(u"m");
-    QVERIFY_THROWS_EXCEPTION(MathError, Units::toRow(Number(1e4931L), *unitNamed(row, "km"), *row.unit, false));
 }
 
 // Every unit text any row shows, after any topic, is a unit of a kind or explicitly none.
@@ -263,6 +169,10 @@ void TestUnits::contextMenu()
     QCOMPARE(why("ButtonXPMACCorel1", "eV", ""), QStringList{"Digite um número no campo para converter [off]"});
     QCOMPARE(why("ButtonXPMACCorel30", "Edit3", nullptr), QStringList{"Campo constante: não se converte [off]"});
     QCOMPARE(why("ButtonXPMACCorel63", "sdn1", "1"), QStringList{"Esta linha não tem unidade [off]"});
+    // A row is read by the unit it declares, not by what the page prints beside it.
+    QCOMPARE(why("ButtonXPMACCorel13", "fpP", "5"), QStringList{"Não há outras unidades para N·m [off]"});
+    QCOMPARE(why("ButtonXPMACCorel51", "cR", "8,31"),
+             (QStringList{"Esta linha espera r em atm·L/(mol·K) [off]", "", "J/(mol·K)  (1 J/(mol·K) = 1/101,325 atm·L/(mol·K))"}));
 }
 
 // A converted value is computed with its 80 bits, not its 15 digits, until the student
@@ -311,7 +221,7 @@ void TestUnits::unitLabelAndKeyboard()
     answerNextMenu(seen, {}, "ºF");
     QTest::mouseClick(unit, Qt::LeftButton);
     QTRY_COMPARE(dt->text(), QStringLiteral("10"));
-    QCOMPARE(seen.entries, (QStringList{"K  (1 K = 1 ºC)", "ºF  (1 ºF = 5/9 ºC)"}));
+    QCOMPARE(seen.entries, (QStringList{"K  (1 K = 1 ºC)", "ºF  (1 ºF = 1/1,8 ºC)"}));
 
     auto* Q = qobject_cast<TEdit*>(m_student->widget("csQ"));
     Q->setText(QStringLiteral("4186"));
