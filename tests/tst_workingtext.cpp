@@ -1,6 +1,8 @@
 // The working's text without a window: a working built by hand, as a solver's terms
-// record it, and the lines a student reads for it.
+// record it, and the lines a student reads for it; the textbook lines the solvers state.
+#include "catalogue/Catalogue.h"
 #include "engine/NumberText.h"
+#include "engine/Sheet.h"
 #include "engine/Term.h"
 #include "engine/WorkingText.h"
 
@@ -37,6 +39,7 @@ class TestWorkingText : public QObject
 private slots:
     void stepText_data();
     void stepText();
+    void textbookLines();
 };
 
 void TestWorkingText::stepText_data()
@@ -116,6 +119,34 @@ void TestWorkingText::stepText()
     QCOMPARE(steps.front(), expected);
     QCOMPARE(WorkingText::lines(w, rows, u','), expected);
     QCOMPARE(WorkingText::resultLine(w.steps().front(), rows, u','), expected.last());
+}
+
+// A solver's textbook line is its topic's formula, or the formula's beginning where the
+// terms after it are not used (two resistors in parallel of three), so the relation a
+// step starts with is the one the student reads for the page.
+void TestWorkingText::textbookLines()
+{
+    int stated = 0;
+    for (const Topic& topic : Catalogue::topics()) {
+        const Sheet base(topic, *Catalogue::solverOfPage(QString::fromUtf8(topic.page)));
+        for (const Row& target : topic.rows) {
+            Sheet sheet = base;
+            int i = 0;
+            for (const Row& r : topic.rows) {
+                if (r.field != target.field && base.text(r.field).isEmpty())
+                    sheet.setText(r.field, QString::number(2 + i++ % 5));
+            }
+            const Working working = sheet.calculate();
+            for (const Working::Step& step : working.steps()) {
+                if (!step.textbook)
+                    continue;
+                ++stated;
+                QVERIFY2(QString::fromUtf8(topic.formula).startsWith(QString::fromUtf8(step.textbook)),
+                         qPrintable(QStringLiteral("%1: %2").arg(topic.header, step.textbook)));
+            }
+        }
+    }
+    QVERIFY(stated > 0);
 }
 
 QTEST_GUILESS_MAIN(TestWorkingText)
