@@ -100,7 +100,12 @@ void Resolution::chainTabOrder()
 void Resolution::record(const Working& working)
 {
     const QChar separator = m_pages.decimalSeparator();
-    SessionRecord::Entry entry{m_header, conversionsInUse(), WorkingText::lines(working, m_rows, separator)};
+    const std::vector<QStringList> steps = WorkingText::steps(working, m_rows, separator);
+    SessionRecord::Entry entry{m_header, conversionsInUse(), {}};
+    for (const QStringList& step : steps)
+        entry.lines += step;
+    if (!steps.empty())
+        entry.lastStepLines = steps.back().size();
     // Only a blank operand, or a click with nothing to do, is about the blank fields.
     const auto& failure = working.failure();
     const bool aboutBlanks = failure ? failure->kind == EngineError::Kind::BlankOperand : working.steps().empty();

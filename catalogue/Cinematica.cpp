@@ -86,6 +86,10 @@ const Row timeToTopRows[] = {
     {"tamg", "g", "m/s²", "aceleração da gravidade", {{"Label53022", "g"}}, {{"Label53024", "m/s"}, {"Label53025", "2"}}},
 };
 
+// Torricelli's relation gives V², which the page computes solved for the blank field; the
+// working shows it first.
+const char torricelliRelation[] = "V² = V₀² + 2 · a · Δs";
+
 // Each topic puts back what another topic of its page moved, showed or hid (the
 // density, wave-period and electric-power topics borrow TabSheet3, 4 and 7), so a page
 // reads the same whichever topic came before.
@@ -108,7 +112,7 @@ const Topic topicTable[] = {
         p.left("Image11", 100);
     }},
     {"ButtonXPMACCorel8", "Função Horária da Velocidade (MUV)", "TabSheet5", "V = V₀ + a · t", acceleratedVelocityRows},
-    {"ButtonXPMACCorel9", "Torricelli", "TabSheet6", "V² = V₀² + 2 · a · Δs", torricelliRows},
+    {"ButtonXPMACCorel9", "Torricelli", "TabSheet6", torricelliRelation, torricelliRows},
     {"ButtonXPMACCorel10", "Velocidade Circular", "TabSheet10", "V = w · R", circularVelocityRows, [](PageEditor& p) {
         p.hide({"Image62", "Label138", "Label128", "Label137"});
         p.caption("Label123", "V = w . R");
@@ -249,18 +253,22 @@ void JLAqua5Click(Calcular& c)
 {
     c.block("tcV", [&] {
         const Term Vo = c.strict("tcVo"), a = c.strict("tcA"), ds = c.tolerant("tcDS");
+        c.textbook(torricelliRelation);
         return sqrt((Vo * Vo) + ((two * a) * ds));
     });
     c.block("tcVo", [&] {
         const Term V = c.strict("tcV"), a = c.strict("tcA"), ds = c.tolerant("tcDS");
+        c.textbook(torricelliRelation);
         return sqrt((V * V) - ((ds * two) * a));
     });
     c.block("tcA", [&] {
         const Term V = c.strict("tcV"), Vo = c.strict("tcVo"), ds = c.tolerant("tcDS");
+        c.textbook(torricelliRelation);
         return ((V * V) - (Vo * Vo)) / (two * ds);
     });
     c.block("tcDS", [&] {
         const Term V = c.strict("tcV"), Vo = c.strict("tcVo"), a = c.strict("tcA");
+        c.textbook(torricelliRelation);
         return ((V * V) - (Vo * Vo)) / (two * a);
     });
 }

@@ -96,6 +96,9 @@ const Row powerFromCurrentRows[] = {
     {"pe3i", "i", "A", "corrente elétrica", {{"Label52018", "i"}}, {{"Label52020", "A"}}},
 };
 
+// The relation a book states for resistors in parallel; the page computes its solved form.
+const char parallelRelation[] = "1 / Rₜₒₜₐₗ = 1 / R₁ + 1 / R₂ + 1 / R₃";
+
 // The borrowed pages (pressure, second law, centripetal acceleration) are relabelled in
 // full by every topic that shows them, so they read the same whichever topic came before.
 const Topic topicTable[] = {
@@ -113,7 +116,7 @@ const Topic topicTable[] = {
     }},
     {"ButtonXPMACCorel100", "2ª Lei de Ohm", "TabSheet45", "R = p · L / A", resistivityRows},
     {"ButtonXPMACCorel101", "Resistores em Série", "TabSheet46", "Rₜₒₜₐₗ = ΣR", seriesRows},
-    {"ButtonXPMACCorel102", "Resistores Paralelos", "TabSheet47", "1 / Rₜₒₜₐₗ = 1 / R₁ + 1 / R₂ + 1 / R₃", parallelRows},
+    {"ButtonXPMACCorel102", "Resistores Paralelos", "TabSheet47", parallelRelation, parallelRows},
     {"ButtonXPMACCorel103", "Resistores Iguais", "TabSheet48", "Rₜₒₜₐₗ = R / nº", equalResistorsRows},
     {"ButtonXPMACCorel104", "Resistores Diferentes", "TabSheet49", "Rₜₒₜₐₗ = R₁ · R₂ / (R₁ + R₂)", twoResistorsRows},
     {"ButtonXPMACCorel105", "Resistores Reais 1", "TabSheet50", "uAB = E − r · i", terminalVoltageRows},
@@ -191,10 +194,12 @@ void JLAqua39Click(Calcular& c)
 {
     const Term R1 = c.strict("rp1"), R2 = c.strict("rp2");
     if (c.isBlank("rp3")) {
+        c.textbook("1 / Rₜₒₜₐₗ = 1 / R₁ + 1 / R₂");
         c.write("rpTotal", (R1 * R2) / (R1 + R2));
         return;
     }
     const Term R3 = c.strict("rp3");
+    c.textbook(parallelRelation);
     c.write("rpTotal", ((R1 * R2) * R3) / ((R2 * R3) + (R1 * R3) + (R1 * R2)));
 }
 

@@ -45,12 +45,17 @@ const Row vergenceRows[] = {
     {"vlf", "f", "m", "distância focal", {{"Label445", "f"}}, {{"Label451", "m"}}},
 };
 
+// The relations a book states as they are, which the pages compute solved for the blank
+// field; the working shows them first.
+const char gaussRelation[] = "1 / f = 1 / d₁ + 1 / d₀";
+const char snellRelation[] = "n₁ · sen i = n₂ · sen r";
+
 // Each topic of a shared page puts back what another topic changed there: the pressure
 // page's topics set every label the other areas relabel, and the vergence topic restores
 // what the frequency-to-period topics change.
 const Topic topicTable[] = {
     {"ButtonXPMACCorel57", "Associação de Espelhos Planos", "TabSheet29", "n = 360º / a − 1", mirrorsRows},
-    {"ButtonXPMACCorel58", "Equação de Gauss", "TabSheet31", "1/f = 1/d₁ + 1/d₀", gaussRows},
+    {"ButtonXPMACCorel58", "Equação de Gauss", "TabSheet31", gaussRelation, gaussRows},
     {"ButtonXPMACCorel60", "Amplição", "TabSheet16", "A = i / o", magnificationRows, [](PageEditor& p) {
         p.hide({"Label406", "Label407"});
         p.caption("Label120", "A = i");
@@ -65,7 +70,7 @@ const Topic topicTable[] = {
         // As its row asks; the fields are already empty then, so nothing else changes.
         p.clearFields();
     }},
-    {"ButtonXPMACCorel63", "Lei de Snell-Descartes", "TabSheet32", "n₁ · sen i = n₂ · sen r", snellRows},
+    {"ButtonXPMACCorel63", "Lei de Snell-Descartes", "TabSheet32", snellRelation, snellRows},
     {"ButtonXPMACCorel65", "Refexão Interna Total", "TabSheet33", "sen L = n₁ / n₂", totalReflectionRows},
     {"ButtonXPMACCorel66", "Vergência de uma Lente", "TabSheet34", "V = 1 / f", vergenceRows, [](PageEditor& p) {
         p.caption("Label438", "V =  1");
@@ -107,14 +112,17 @@ void JLAqua26Click(Calcular& c)
 {
     c.block("eg1f", [&] {
         const Term d1 = c.strict("eg1d1"), d0 = c.strict("eg1d0");
+        c.textbook(gaussRelation);
         return one / ((one / d1) + (one / d0));
     });
     c.block("eg1d1", [&] {
         const Term f = c.strict("eg1f"), d0 = c.strict("eg1d0");
+        c.textbook(gaussRelation);
         return one / ((one / f) - (one / d0));
     });
     c.block("eg1d0", [&] {
         const Term f = c.strict("eg1f"), d1 = c.strict("eg1d1");
+        c.textbook(gaussRelation);
         return one / ((one / f) - (one / d1));
     });
 }
@@ -124,18 +132,22 @@ void JLAqua27Click(Calcular& c)
 {
     c.block("sdn1", [&] {
         const Term n2 = c.strict("sdn2"), senR = c.strict("sdsr"), senI = c.strict("sdsi");
+        c.textbook(snellRelation);
         return (n2 * senR) / senI;
     });
     c.block("sdn2", [&] {
         const Term n1 = c.strict("sdn1"), senR = c.strict("sdsr"), senI = c.strict("sdsi");
+        c.textbook(snellRelation);
         return (n1 * senI) / senR;
     });
     c.block("sdsr", [&] {
         const Term n1 = c.strict("sdn1"), n2 = c.strict("sdn2"), senI = c.strict("sdsi");
+        c.textbook(snellRelation);
         return (n1 * senI) / n2;
     });
     c.block("sdsi", [&] {
         const Term n1 = c.strict("sdn1"), n2 = c.strict("sdn2"), senR = c.strict("sdsr");
+        c.textbook(snellRelation);
         return (n2 * senR) / n1;
     });
 }

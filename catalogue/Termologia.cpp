@@ -153,13 +153,20 @@ const Row heatCapacityFromMassRows[] = {
     {"lnA", "c", "cal/(g·ºC)", "calor específico", {{"Label127", "c"}}, {{"Label133", "cal/gºC"}}},
 };
 
+// The relations a book states as proportions, which the pages compute solved for the
+// blank field; the working shows them first.
+const char celsiusFahrenheitRelation[] = "C / 5 = (F − 32) / 9";
+const char celsiusKelvinRelation[] = "C / 5 = (K − 273) / 5";
+const char fahrenheitKelvinRelation[] = "(K − 273) / 5 = (F − 32) / 9";
+const char clapeyronRelation[] = "P · v = n · r · t";
+
 // Every topic sets all that another topic of its page changes (the expansions and the
 // sensible heat share TabSheet23; Dinâmica's and other areas' topics relabel TabSheet10
 // and TabSheet13), so a page reads the same whichever topic came before.
 const Topic topicTable[] = {
-    {"ButtonXPMACCorel42", "Escalas de ºC para ºF", "TabSheet20", "C / 5 = (F − 32) / 9", celsiusFahrenheitRows},
-    {"ButtonXPMACCorel43", "Escalas de ºC para K", "TabSheet21", "C / 5 = (K − 273) / 5", celsiusKelvinRows},
-    {"ButtonXPMACCorel44", "Escalas de ºF para K", "TabSheet22", "(K − 273) / 5 = (F − 32) / 9", fahrenheitKelvinRows},
+    {"ButtonXPMACCorel42", "Escalas de ºC para ºF", "TabSheet20", celsiusFahrenheitRelation, celsiusFahrenheitRows},
+    {"ButtonXPMACCorel43", "Escalas de ºC para K", "TabSheet21", celsiusKelvinRelation, celsiusKelvinRows},
+    {"ButtonXPMACCorel44", "Escalas de ºF para K", "TabSheet22", fahrenheitKelvinRelation, fahrenheitKelvinRows},
     {"ButtonXPMACCorel45", "Calor Sensível", "TabSheet23", "Q = m · c · Δt", sensibleHeatRows, [](PageEditor& p) {
         p.hide({"Image40", "Image42", "Label318", "Label321", "Label322"});
         p.caption("Label287", "Q = m . c .  t");
@@ -179,7 +186,7 @@ const Topic topicTable[] = {
     {"ButtonXPMACCorel50", "Dilatação Volumétrica", "TabSheet23", "ΔV = y · V₀ · Δt", volumeExpansionRows, [](PageEditor& p) {
         expansion(p, true, "V =  y. Vo.   t");
     }},
-    {"ButtonXPMACCorel51", "Equação de Clayperon", "TabSheet25", "P · v = n · r · t", clapeyronRows},
+    {"ButtonXPMACCorel51", "Equação de Clayperon", "TabSheet25", clapeyronRelation, clapeyronRows},
     {"ButtonXPMACCorel52", "Transformação Isotérmica", "TabSheet17", "V₁ / V₂ = P₂ / P₁", isothermalRows, [](PageEditor& p) {
         p.hide({"Label206", "Label207"});
         p.caption("Label175", "V");
@@ -237,10 +244,12 @@ void JLAqua16Click(Calcular& c)
 {
     c.block("ecfc", [&] {
         const Term F = c.strict("ecff");
+        c.textbook(celsiusFahrenheitRelation);
         return ((F - Number(32)) * Number(5)) / Number(9);
     });
     c.block("ecff", [&] {
         const Term C = c.strict("ecfc");
+        c.textbook(celsiusFahrenheitRelation);
         return ((C * Number(9)) + Number(160)) / Number(5);
     });
 }
@@ -250,10 +259,12 @@ void JLAqua17Click(Calcular& c)
 {
     c.block("eckc", [&] {
         const Term K = c.strict("eckk");
+        c.textbook(celsiusKelvinRelation);
         return K - Number(273);
     });
     c.block("eckk", [&] {
         const Term C = c.strict("eckc");
+        c.textbook(celsiusKelvinRelation);
         return C + Number(273);
     });
 }
@@ -263,10 +274,12 @@ void JLAqua18Click(Calcular& c)
 {
     c.block("efkk", [&] {
         const Term F = c.strict("efkf");
+        c.textbook(fahrenheitKelvinRelation);
         return ((F * Number(5)) + Number(2297)) / Number(9);
     });
     c.block("efkf", [&] {
         const Term K = c.strict("efkk");
+        c.textbook(fahrenheitKelvinRelation);
         return ((K * Number(9)) - Number(2297)) / Number(5);
     });
 }
@@ -319,22 +332,27 @@ void JLAqua21Click(Calcular& c)
 {
     c.block("cP", [&] {
         const Term v = c.strict("cV"), n = c.strict("cN"), r = c.strict("cR"), t = c.strict("cT");
+        c.textbook(clapeyronRelation);
         return ((n * r) * t) / v;
     });
     c.block("cV", [&] {
         const Term P = c.strict("cP"), n = c.strict("cN"), r = c.strict("cR"), t = c.strict("cT");
+        c.textbook(clapeyronRelation);
         return ((n * r) * t) / P;
     });
     c.block("cN", [&] {
         const Term P = c.strict("cP"), v = c.strict("cV"), r = c.strict("cR"), t = c.strict("cT");
+        c.textbook(clapeyronRelation);
         return (P * v) / (r * t);
     });
     c.block("cR", [&] {
         const Term P = c.strict("cP"), v = c.strict("cV"), n = c.strict("cN"), t = c.strict("cT");
+        c.textbook(clapeyronRelation);
         return (P * v) / (n * t);
     });
     c.block("cT", [&] {
         const Term P = c.strict("cP"), v = c.strict("cV"), n = c.strict("cN"), r = c.strict("cR");
+        c.textbook(clapeyronRelation);
         return (P * v) / (n * r);
     });
 }

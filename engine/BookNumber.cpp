@@ -2,7 +2,6 @@
 
 #include "engine/NumberText.h"
 
-#include <QRegularExpression>
 #include <optional>
 
 namespace BookNumber {
@@ -80,8 +79,10 @@ QString fromText(QStringView text, QChar decimalSeparator)
     // Every digit as one string, the position of the first significant one, and the
     // value's decimal exponent: value = 0,d₁d₂… · 10^point.
     const QString digits = p.whole + p.fraction;
-    const qsizetype first = digits.indexOf(QRegularExpression(QStringLiteral("[1-9]")));
-    if (first < 0)
+    qsizetype first = 0;
+    while (first < digits.size() && digits[first] == u'0')
+        ++first;
+    if (first == digits.size())
         return QStringLiteral("0");
     const long point = long(p.whole.size()) - long(first) + p.exponent;
     if (!p.hasExponent && point <= 6 && point >= -2) {
@@ -93,8 +94,10 @@ QString fromText(QStringView text, QChar decimalSeparator)
     // m · 10ⁿ with one digit before the separator; the digits after the last significant
     // one were written by the student only where the text had no exponent to move.
     QString significant = digits.mid(first);
-    if (!p.hasExponent || first >= p.whole.size())
-        significant.remove(QRegularExpression(QStringLiteral("0+$")));
+    if (!p.hasExponent || first >= p.whole.size()) {
+        while (significant.endsWith(u'0'))
+            significant.chop(1);
+    }
     QString mantissa = significant.left(1);
     if (significant.size() > 1)
         mantissa += decimalSeparator + significant.mid(1);

@@ -66,6 +66,14 @@ public:
         return Term::constant(c.symbol, value).boundTo(m_working);
     }
 
+    // States the relation as the textbook writes it ("1 / Rₜₒₜₐₗ = 1 / R₁ + 1 / R₂"), for a
+    // block that computes another form of it; the working shows it above the form computed.
+    void textbook(const char* form)
+    {
+        if (m_working)
+            m_working->textbook(form);
+    }
+
     // For the pages whose total is always recomputed from whichever fields are filled
     // (resistors in series and in parallel) rather than from the one blank field.
     bool isBlank(const char* name) { return m_fields.field(name).isBlank(); }

@@ -34,6 +34,8 @@ public:
         const char* target;
         int root;
         QString written;
+        // The relation as a book states it, where the solver computes another form of it.
+        const char* textbook = nullptr;
     };
 
     // What ended the click: a read that failed (field and its text), or an operation
@@ -57,7 +59,15 @@ public:
 
     // The block about to compute `target`; a failure from here on is this target's.
     void begin(const char* target) { m_target = target; }
-    void wrote(int root, const QString& text) { m_steps.push_back({m_target, root, text}); }
+    // The textbook's form of the relation the solver is about to compute in another form
+    // ("1 / R = 1 / R₁ + 1 / R₂"); the next result written carries it. A click that fails
+    // first ends before it could reach another result.
+    void textbook(const char* form) { m_textbook = form; }
+    void wrote(int root, const QString& text)
+    {
+        m_steps.push_back({m_target, root, text, m_textbook});
+        m_textbook = nullptr;
+    }
     void readFailed(EngineError::Kind kind, const char* field, const QString& text)
     {
         m_failure = Failure{kind, m_target, field, text};
@@ -82,4 +92,5 @@ private:
     std::vector<Step> m_steps;
     std::optional<Failure> m_failure;
     const char* m_target = nullptr;
+    const char* m_textbook = nullptr;
 };

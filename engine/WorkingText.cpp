@@ -1,6 +1,6 @@
 #include "engine/WorkingText.h"
 
-#include "engine/NumberText.h"
+#include "engine/BookNumber.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -11,15 +11,28 @@ namespace {
 using Op = Working::Op;
 using Kind = EngineError::Kind;
 
-// How tightly a piece of a formula binds: a sum, a product or quotient, a negation, a
-// square, a symbol or value (or a root, which carries its own bracket).
+// How tightly a piece of a formula binds: a sum, a product or quotient (and a value in
+// powers of ten, "2 · 10⁻⁶"), a negation (and a negative value), a square, a symbol or
+// value (or a root, which carries its own bracket).
 enum Binding { Sum = 1, Product, Negation, Square, Atom };
 
 struct Piece
 {
     QString text;
     Binding binding;
+    // A value with its minus sign, bracketed wherever it stands inside an expression.
+    bool negativeValue = false;
 };
+
+const QString times = QStringLiteral(" · ");
+
+// A value in book form binds as it reads: "−20" as a negation, "9 · 10⁹" as a product.
+Piece valuePiece(const QString& book)
+{
+    if (book.startsWith(u'−'))
+        return {book, Negation, true};
+    return {book, book.contains(times) ? Product : Atom};
+}
 
 // Writes a node of the working either in symbols or with the values used.
 class Writer
@@ -38,69 +51,71 @@ public:
         const Working::Node& n = w.node(i);
         switch (n.op) {
         case Op::Field:
-            return {values ? signedValue(n.shown) : rows.symbol(n.name), Atom};
+            return values ? valuePiece(BookNumber::fromText(n.shown, separator)) : Piece{rows.symbol(n.name), Atom};
         case Op::Constant:
-            return {values || !n.name ? signedValue(NumberText::format(n.value, separator)) : QString::fromUtf8(n.name), Atom};
+            return values || !n.name ? valuePiece(BookNumber::of(n.value, separator)) : Piece{QString::fromUtf8(n.name), Atom};
         case Op::Add:
             // A sum started from 0 leaves the 0 out.
             if (isBareZero(n.left))
                 return write(n.right);
-            return {write(n.left).text + u" + "_s + operand(n.right, Sum), Sum};
+            return {inner(n.left) + u" + "_s + operand(n.right, Sum), Sum};
         case Op::Subtract:
-            return {write(n.left).text + u" − "_s + operand(n.right, Product), Sum};
+            return {inner(n.left) + u" − "_s + operand(n.right, Product), Sum};
         case Op::Multiply:
             return product(n);
         case Op::Divide:
             return {dividend(n.left) + u" / "_s + operand(n.right, Square), Product};
         case Op::Negate:
             return {u"−"_s + operand(n.left, Square), Negation};
-        case Op::SquareRoot: {
-            const Piece radicand = write(n.left);
-            return {u"√"_s + (radicand.binding == Atom ? radicand.text : u'(' + radicand.text + u')'), Atom};
-        }
+        case Op::SquareRoot:
+            return {u"√"_s + operand(n.left, Atom), Atom};
         }
         return {};
     }
 
 private:
-    // Each factor as written; a square where one factor is used twice ("v²", "F·d²"), and
-    // a bare number ahead of what it multiplies ("2·a").
+    // Each factor as written; a square where one factor is used twice ("v²", "F · d²"),
+    // and a bare number ahead of what it multiplies ("2 · a").
     Piece product(const Working::Node& n) const
     {
         if (n.left == n.right)
             return square(n.left);
         const Working::Node& left = w.node(n.left);
         if (left.op == Op::Multiply && left.right == n.right && left.left != left.right)
-            return {factor(left.left) + u'·' + square(n.right).text, Product};
+            return {factor(left.left) + times + square(n.right).text, Product};
         if (isBare(n.right) && !isBare(n.left))
-            return {factor(n.right) + u'·' + factor(n.left), Product};
-        return {factor(n.left) + u'·' + factor(n.right), Product};
+            return {factor(n.right) + times + factor(n.left), Product};
+        return {factor(n.left) + times + factor(n.right), Product};
     }
     Piece square(int i) const { return {operand(i, Atom) + u'²', Square}; }
-    // A factor: a quotient is bracketed too, so "a·(b / c)" and "(a / b)·c" read as made.
+    // A factor: a quotient is bracketed too, so "a · (b / c)" and "(a / b) · c" read as made.
     QString factor(int i) const
     {
         const Piece p = write(i);
         const bool bracket = p.binding < Product || (p.binding == Product && w.node(i).op == Op::Divide)
                              || p.binding == Negation;
-        return bracket ? u'(' + p.text + u')' : p.text;
+        return bracket ? bracketed(p.text) : p.text;
     }
+    // A dividend that is a sum or a quotient is bracketed: "(S − S₀) / V", "(a / b) / c".
     QString dividend(int i) const
     {
         const Piece p = write(i);
-        return p.binding < Product || w.node(i).op == Op::Divide ? u'(' + p.text + u')' : p.text;
+        return p.binding < Product || w.node(i).op == Op::Divide || p.negativeValue ? bracketed(p.text) : p.text;
     }
     // An operand that binds less tightly than `least` is bracketed, and so is a negation
     // after an operator.
     QString operand(int i, Binding least) const
     {
         const Piece p = write(i);
-        return p.binding < least || p.binding == Negation ? u'(' + p.text + u')' : p.text;
+        return p.binding < least || p.binding == Negation ? bracketed(p.text) : p.text;
     }
-    static QString signedValue(const QString& text)
+    // The first term of a sum: bracketed only if it is a negative value.
+    QString inner(int i) const
     {
-        return text.trimmed().startsWith(u'-') ? u'(' + text.trimmed() + u')' : text.trimmed();
+        const Piece p = write(i);
+        return p.negativeValue ? bracketed(p.text) : p.text;
     }
+    static QString bracketed(const QString& text) { return u'(' + text + u')'; }
     bool isBare(int i) const { return w.node(i).op == Op::Constant && !w.node(i).name; }
     bool isBareZero(int i) const { return isBare(i) && w.node(i).value == Number(0); }
 
@@ -124,17 +139,41 @@ QString listed(const QStringList& symbols)
     return symbols.mid(0, symbols.size() - 1).join(u", "_s) + u" e "_s + symbols.last();
 }
 
-QStringList lines(const Working& working, const RowSymbols& rows, QChar decimalSeparator)
+QString resultText(QStringView written, QChar decimalSeparator)
+{
+    return BookNumber::fromText(written, decimalSeparator);
+}
+
+QString resultLine(const Working::Step& step, const RowSymbols& rows, QChar decimalSeparator)
+{
+    const QString unit = rows.unit(step.target);
+    return rows.symbol(step.target) + u" = "_s + resultText(step.written, decimalSeparator)
+           + (unit.isEmpty() ? QString() : u' ' + unit);
+}
+
+std::vector<QStringList> steps(const Working& working, const RowSymbols& rows, QChar decimalSeparator)
 {
     const Writer inSymbols(working, rows, decimalSeparator, false);
     const Writer inValues(working, rows, decimalSeparator, true);
-    QStringList out;
+    std::vector<QStringList> out;
+    out.reserve(working.steps().size());
     for (const Working::Step& step : working.steps()) {
         const QString lhs = rows.symbol(step.target) + u" = "_s;
-        const QString unit = rows.unit(step.target);
-        out << lhs + inSymbols.write(step.root).text << lhs + inValues.write(step.root).text
-            << lhs + step.written + (unit.isEmpty() ? QString() : u' ' + unit);
+        QStringList lines;
+        if (step.textbook)
+            lines << QString::fromUtf8(step.textbook);
+        lines << lhs + inSymbols.write(step.root).text << lhs + inValues.write(step.root).text
+              << resultLine(step, rows, decimalSeparator);
+        out.push_back(std::move(lines));
     }
+    return out;
+}
+
+QStringList lines(const Working& working, const RowSymbols& rows, QChar decimalSeparator)
+{
+    QStringList out;
+    for (const QStringList& step : steps(working, rows, decimalSeparator))
+        out << step;
     return out;
 }
 
@@ -173,7 +212,7 @@ QString reason(const Working& working, const RowSymbols& rows, QChar decimalSepa
                 .arg(inSymbols.write(f->left).text, inSymbols.write(f->right).text);
         if (f->op == Op::SquareRoot)
             return QStringLiteral("Raiz quadrada de número negativo: %1 = %2.")
-                .arg(inSymbols.write(f->left).text, NumberText::format(working.node(f->left).value, decimalSeparator));
+                .arg(inSymbols.write(f->left).text, BookNumber::of(working.node(f->left).value, decimalSeparator));
         return QStringLiteral("Operação inválida.");
     }
     return {};

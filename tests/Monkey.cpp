@@ -13,6 +13,7 @@
 #include "controls/TEdit.h"
 #include "app/DecimalSeparator.h"
 #include "engine/NumberText.h"
+#include "engine/WorkingText.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -234,9 +235,10 @@ private:
             return;
         }
         checkDisplay(written);
-        // The working ends on the text written.
+        // The working ends on the text written, in book form.
         const auto& entries = m_main.resolution().sessionRecord().entries();
-        if (entries.empty() || entries.front().failed || !entries.front().lines.last().contains(QStringLiteral(" = ") + written->text()))
+        const QString result = QStringLiteral(" = ") + WorkingText::resultText(written->text(), u',');
+        if (entries.empty() || entries.front().failed || !entries.front().lines.last().contains(result))
             m_failure = where() + QStringLiteral("the working does not end on %1").arg(written->text());
     }
 
