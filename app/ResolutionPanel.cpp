@@ -114,16 +114,19 @@ void ResolutionPanel::showEntry(const SessionRecord::Entry& e)
     if (e.failed) {
         showLines({{e.allLines().constLast(), reasonRed}});
     } else if (e.lines.isEmpty()) {
-        std::vector<std::pair<QString, QColor>> lines;
+        std::vector<ResolutionPanel::Line> lines;
         for (const QString& line : e.conversions.mid(std::max<qsizetype>(0, e.conversions.size() - 4)))
-            lines.emplace_back(line, givenBlue);
+            lines.push_back({line, givenBlue});
         showLines(lines);
     } else {
         const QStringList step = e.lines.mid(e.lines.size() - e.lastStepLines);
-        const QColor roles[] = {formulaRed, givenBlue, Qt::black};
-        std::vector<std::pair<QString, QColor>> lines;
-        for (qsizetype i = 0; i < step.size(); ++i)
-            lines.emplace_back(step[i], roles[std::max<qsizetype>(0, 3 - (step.size() - i))]);
+        // The textbook's form and the formula solved in red, the values in blue, the
+        // result in bold.
+        std::vector<ResolutionPanel::Line> lines;
+        for (qsizetype i = 0; i < step.size(); ++i) {
+            const qsizetype fromEnd = step.size() - i;
+            lines.push_back({step[i], fromEnd > 2 ? formulaRed : fromEnd == 2 ? givenBlue : QColor(Qt::black), fromEnd == 1});
+        }
         showLines(lines);
     }
 }
@@ -134,16 +137,19 @@ void ResolutionPanel::showTopic(const QString& header, const QString& formula)
     showLines({{header, Qt::black}, {formula, formulaRed}, {introduction, givenBlue}});
 }
 
-void ResolutionPanel::showLines(const std::vector<std::pair<QString, QColor>>& lines)
+void ResolutionPanel::showLines(const std::vector<ResolutionPanel::Line>& lines)
 {
     QLabel* const labels[] = {ui->lLivro, ui->lFormula, ui->lValores, ui->lResultado};
     QStringList said;
     for (std::size_t i = 0; i < std::size(labels); ++i) {
         const bool used = i < lines.size();
-        labels[i]->setText(used ? lines[i].first : QString());
+        labels[i]->setText(used ? lines[i].text : QString());
         if (used) {
-            setTextColour(labels[i], lines[i].second);
-            said << lines[i].first;
+            setTextColour(labels[i], lines[i].colour);
+            QFont font = labels[i]->font();
+            font.setBold(lines[i].bold);
+            labels[i]->setFont(font);
+            said << lines[i].text;
         }
     }
     // A screen reader is told of the new description (setting it sends the event).

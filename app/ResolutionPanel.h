@@ -40,10 +40,16 @@ public:
     QWidget* clearButton() const;
 
 private:
+    struct Line
+    {
+        QString text;
+        QColor colour;
+        bool bold = false;
+    };
     QListWidgetItem* itemOf(const SessionRecord::Entry& e) const;
     void listEntries();
     void showEntry(const SessionRecord::Entry& e);
-    void showLines(const std::vector<std::pair<QString, QColor>>& lines);
+    void showLines(const std::vector<Line>& lines);
     void enableCopy();
 
     std::unique_ptr<Ui::ResolutionPanel> ui;
