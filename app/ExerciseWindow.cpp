@@ -127,7 +127,11 @@ ExerciseWindow::ExerciseWindow(QWidget* parent, Progress progress)
     connect(m_level, &QComboBox::activated, this, [this] { newExercise(); });
     connect(m_answer, &QLineEdit::returnPressed, this, &ExerciseWindow::check);
     connect(m_check, &QPushButton::clicked, this, &ExerciseWindow::check);
-    connect(m_solution, &QPushButton::clicked, this, &ExerciseWindow::showSolution);
+    // Asking for the working before answering gives up the first try.
+    connect(m_solution, &QPushButton::clicked, this, [this] {
+        recordFirst(false);
+        showSolution();
+    });
     connect(m_next, &QPushButton::clicked, this, &ExerciseWindow::next);
     connect(m_numberEdit, &QLineEdit::returnPressed, this, [this] { goToNumber(m_numberEdit->text()); });
     connect(list, &QPushButton::clicked, this, &ExerciseWindow::generateList);
