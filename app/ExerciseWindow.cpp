@@ -196,6 +196,7 @@ void ExerciseWindow::newExercise()
         return;
     }
     m_statement->setText(QStringLiteral("Exercício %1. %2").arg(m_exercise.code(), m_exercise.text));
+    m_statement->setAccessibleDescription(m_statement->text());
     if (m_exercise.askedRow.kind) {
         for (const Units::Unit& u : m_exercise.askedRow.kind->units) {
             if (!u.alias)
