@@ -4,6 +4,7 @@
 #include "app/Startup.h"
 
 #include "app/Application.h"
+#include "app/ListCommand.h"
 #include "app/TfrmAbout.h"
 #include "app/TfrmMain.h"
 
@@ -100,6 +101,8 @@ namespace Startup {
 
 int run(int& argc, char** argv, const std::function<void(QWidget*)>& created)
 {
+    if (ListCommand::requested(argc, argv))
+        return ListCommand::run(argc, argv);
     TApplication app(argc, argv);
     // The title the desktop shows for the program (its taskbar entry).
     app.setApplicationName(QStringLiteral("Tavensa 2002"));

@@ -3,6 +3,7 @@
 #include "app/AccessibleNames.h"
 #include "app/Application.h"
 #include "app/EquationPages.h"
+#include "app/ExerciseWindow.h"
 #include "app/Fonts.h"
 #include "app/KeyboardNavigation.h"
 #include "app/Resolution.h"
@@ -122,6 +123,7 @@ void TfrmMain::connectMenu()
     const auto areaButton = [this](const char* name) { return findChild<TButtonXPMACCorel*>(QLatin1String(name)); };
     connect(ui->Sair1, &QAction::triggered, this, [this] { runEventHandler([this] { Sair1Click(); }); });
     connect(ui->Sobre1, &QAction::triggered, this, [this] { runEventHandler([this] { Sobre1Click(); }); });
+    connect(ui->Exercicios1, &QAction::triggered, this, [this] { runEventHandler([this] { Exercicios1Click(); }); });
     // Cinemática and Dinâmica show their lists themselves; the others click their area button.
     connect(ui->Cinemtica1, &QAction::triggered, this, [this] { runEventHandler([this] { showArea(ui->TabSheet8); }); });
     connect(ui->Dinmica1, &QAction::triggered, this, [this] { runEventHandler([this] { showArea(ui->TabSheet9); }); });
@@ -174,6 +176,7 @@ void TfrmMain::choose(const Topic& topic)
 {
     chooseTopic(*m_pages, topic);
     m_rows = RowTable(topic.rows);
+    m_topic = &topic;
     AccessibleNames::describePage(ui->Equacoes->currentWidget(), QString::fromUtf8(topic.formula), m_rows);
     m_resolution->topicChosen(topic);
     m_conversions->topicChosen();
@@ -203,6 +206,17 @@ void TfrmMain::Sobre1Click()
 {
     if (m_about)
         m_about->exec();
+}
+
+void TfrmMain::Exercicios1Click()
+{
+    if (!m_exercises)
+        m_exercises = new ExerciseWindow(this);
+    if (m_topic)
+        m_exercises->showTopic(*m_topic);
+    m_exercises->show();
+    m_exercises->raise();
+    m_exercises->activateWindow();
 }
 
 void TfrmMain::sendEmail(const QString& address)

@@ -10,6 +10,7 @@ namespace Ui {
 class TfrmMain;
 }
 class EquationPages;
+class ExerciseWindow;
 struct Topic;
 class KeyboardNavigation;
 class Resolution;
@@ -46,6 +47,9 @@ public:
     void showArea(QWidget* list);
     void Sair1Click();
     void Sobre1Click();
+    // Exibir → Exercícios…: built the first time, on the topic on show.
+    void Exercicios1Click();
+    ExerciseWindow* exerciseWindow() const { return m_exercises; }
     void sendEmail(const QString& address);
     void ApplicationEvents1Exception(QObject* sender, const std::exception& e);
 
@@ -71,5 +75,7 @@ private:
     TXPMenu* m_xpMenu;
     TfrmAbout* m_about = nullptr;
     RowTable m_rows;
+    const Topic* m_topic = nullptr;
+    ExerciseWindow* m_exercises = nullptr;
     bool m_shown = false;
 };

@@ -53,7 +53,7 @@ const Statement ohmStatements[] = {
 
 const Range resistivityRanges[] = {
     {"lo2R", 0.01, 100},
-    {"lo2p", 0.00000001, 0.0000011, "Ω.mm²/m"},
+    {"lo2p", 0.00000001, 0.0000011, "Ω·mm²/m"},
     {"lo2l", 0.1, 1000, "cm km"},
     {"lo2a", 0.0000001, 0.00001, "mm²"},
 };
