@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Row.h"
+#include "engine/Working.h"
 
 #include <QMainWindow>
 #include <exception>
@@ -10,6 +11,7 @@ namespace Ui {
 class TfrmMain;
 }
 class EquationPages;
+class GraphWindow;
 struct Topic;
 class KeyboardNavigation;
 class Resolution;
@@ -35,6 +37,8 @@ public:
     UnitConversions& conversions() { return *m_conversions; }
     // The rows of the page on show, as the topic chosen last labelled them.
     const RowTable& rows() const { return m_rows; }
+    // Null until Exibir → Gráfico first opens it.
+    GraphWindow* graph() const { return m_graph; }
 
     // Scrolls every topic list back to its top.
     void resetScroll();
@@ -44,6 +48,7 @@ public:
     // Chooses a topic as its button does, and names the page's fields for screen readers.
     void choose(const Topic& topic);
     void showArea(QWidget* list);
+    void showGraph();
     void Sair1Click();
     void Sobre1Click();
     void sendEmail(const QString& address);
@@ -71,5 +76,9 @@ private:
     TXPMenu* m_xpMenu;
     TfrmAbout* m_about = nullptr;
     RowTable m_rows;
+    const Topic* m_topic = nullptr;
+    // The latest click that wrote a result on the topic on show, for the graph's first opening.
+    std::optional<Working> m_lastResult;
+    GraphWindow* m_graph = nullptr;
     bool m_shown = false;
 };
