@@ -92,6 +92,12 @@ void PlotView::setPointText(PointText text)
     update();
 }
 
+void PlotView::setTracerText(PointText text)
+{
+    m_tracerText = std::move(text);
+    update();
+}
+
 void PlotView::setAxisLabels(const QString& x, const QString& y)
 {
     m_xLabel = x;
@@ -319,7 +325,7 @@ void PlotView::draw(QPainter& p, const QRectF& frame) const
         p.setPen(QPen(tracerColor, 2));
         p.setBrush(Qt::white);
         p.drawEllipse(at, 4, 4);
-        drawLabel(p, area, at, m_pointText(*t), false);
+        drawLabel(p, area, at, m_tracerText ? m_tracerText(*t) : m_pointText(*t), false);
     }
     p.restore();
 }
@@ -397,6 +403,8 @@ bool PlotView::savePicture(const QString& path, qreal ratio) const
     QSvgGenerator svg;
     svg.setFileName(path);
     svg.setSize(size());
+    // Written in millimetres: at 96 dpi a browser shows it at the size it has on screen.
+    svg.setResolution(96);
     svg.setViewBox(QRect(QPoint(0, 0), size()));
     svg.setTitle(m_yLabel + QStringLiteral(" × ") + m_xLabel);
     QPainter p;
@@ -442,7 +450,7 @@ void PlotView::moveTracer(std::optional<std::size_t> index)
         return;
     m_tracer = index;
     update();
-    emit tracerMoved(m_curve[*index]);
+    emit tracerMoved(int(*index));
 }
 
 void PlotView::mousePressEvent(QMouseEvent* e)

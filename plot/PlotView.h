@@ -26,6 +26,8 @@ public:
 
     void setTickText(TickText text);
     void setPointText(PointText text);
+    // The tracer's coordinates, shorter than the marked point's where the owner wishes.
+    void setTracerText(PointText text);
     void setAxisLabels(const QString& x, const QString& y);
     // Samples in order of x; a NaN y is a gap.
     void setCurve(std::vector<QPointF> samples);
@@ -58,7 +60,8 @@ public:
 signals:
     // The user zoomed or panned.
     void xRangeChanged(double low, double high);
-    void tracerMoved(QPointF point);
+    // The tracer is on this sample of the curve.
+    void tracerMoved(int sample);
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -89,6 +92,7 @@ private:
 
     TickText m_tickText;
     PointText m_pointText;
+    PointText m_tracerText;
     QString m_xLabel;
     QString m_yLabel;
     QString m_message;
