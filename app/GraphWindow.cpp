@@ -127,6 +127,8 @@ GraphWindow::GraphWindow(TfrmMain& main, const Topic* topic, const std::optional
     const QChar sep = separator();
     m_plot->setTickText([sep](double v) { return BookNumber::of(Number(v), sep); });
     m_plot->setPointText([this](QPointF p) { return pointText(p.x(), p.y()); });
+    // On the plot the tracer's values are rounded; the line under it gives every digit.
+    m_plot->setTracerText([this](QPointF p) { return pointText(p.x(), p.y(), 6); });
     connect(m_xChooser, &QComboBox::activated, this, [this](int i) { chooseX(m_xChooser->itemData(i).toByteArray().constData()); });
     connect(m_min, &QLineEdit::editingFinished, this, &GraphWindow::rangeTyped);
     connect(m_max, &QLineEdit::editingFinished, this, &GraphWindow::rangeTyped);
@@ -134,7 +136,11 @@ GraphWindow::GraphWindow(TfrmMain& main, const Topic* topic, const std::optional
     connect(save, &QPushButton::clicked, this, &GraphWindow::saveImage);
     connect(copy, &QPushButton::clicked, this, &GraphWindow::copyImage);
     connect(m_plot, &PlotView::xRangeChanged, this, &GraphWindow::rangeDragged);
-    connect(m_plot, &PlotView::tracerMoved, this, [this](QPointF p) { m_tracer->setText(pointText(p.x(), p.y())); });
+    connect(m_plot, &PlotView::tracerMoved, this, [this](int i) {
+        const Point& p = m_samples.at(std::size_t(i));
+        if (p.y)
+            m_tracer->setText(pointText(p.x, p.y->value()));
+    });
     connect(&m_main.pages(), &EquationPages::calculated, this, &GraphWindow::calculated);
 
     if (m_topic)
@@ -150,9 +156,13 @@ QChar GraphWindow::separator() const
     return m_main.pages().decimalSeparator();
 }
 
-QString GraphWindow::number(long double v) const
+// In book form, with the display's 15 digits or fewer.
+QString GraphWindow::number(long double v, int digits) const
 {
-    return BookNumber::of(v, separator());
+    if (digits >= 15)
+        return BookNumber::of(v, separator());
+    const QString text = QString::number(double(v), 'g', digits).replace(u'e', u'E').replace(u'.', separator());
+    return BookNumber::fromText(text, separator());
 }
 
 QString GraphWindow::axisLabel(const char* field) const
@@ -162,13 +172,13 @@ QString GraphWindow::axisLabel(const char* field) const
 }
 
 // "V = 16 m/s; t = 5 s"
-QString GraphWindow::pointText(long double x, long double y) const
+QString GraphWindow::pointText(long double x, long double y, int digits) const
 {
     if (!m_relation)
         return {};
-    const auto said = [this](const char* field, long double v) {
+    const auto said = [&](const char* field, long double v) {
         const QString unit = m_rows.unit(field);
-        return m_rows.symbol(field) + QStringLiteral(" = ") + number(v) + (unit.isEmpty() ? QString() : u' ' + unit);
+        return m_rows.symbol(field) + QStringLiteral(" = ") + number(v, digits) + (unit.isEmpty() ? QString() : u' ' + unit);
     };
     return said(m_x, x) + QStringLiteral("; ") + said(m_relation->target(), y);
 }
@@ -227,6 +237,7 @@ void GraphWindow::calculated(const Working& working)
         return;
     const QByteArray previous = m_x && m_relation && std::strcmp(m_relation->target(), relation->target()) == 0 ? QByteArray(m_x) : QByteArray();
     m_relation = std::move(relation);
+    m_greyKey = {};
     m_formula = WorkingText::lines(working, m_rows, separator()).value(0);
     m_xChooser->clear();
     m_x = m_relation->operands().front().field;
@@ -312,22 +323,25 @@ void GraphWindow::redraw(bool fit)
         m_samples.push_back({x, ys[std::size_t(i)]});
         curve.emplace_back(double(x), plotted(ys[std::size_t(i)]));
     }
-    // The comparison is the curve with every operand at the student's value.
-    std::vector<QPointF> comparison;
+    // The comparison is the curve with every operand at the student's value, made once
+    // for each axis and range while the sliders move.
     bool atStudent = true;
     for (const Relation::Operand& o : m_relation->operands())
         atStudent = atStudent && (o.field == m_x || m_relation->held(o.field) == o.value);
-    if (!atStudent) {
+    const Grey key{m_x, m_low, m_high};
+    if (!atStudent && !(m_greyKey == key)) {
         Relation student = *m_relation;
         for (const Relation::Operand& o : m_relation->operands())
             student.hold(o.field, o.value);
         const auto grey = student.sample(m_x, m_low, m_high, points);
+        m_grey.clear();
         for (int i = 0; i < points; ++i)
-            comparison.emplace_back(double(Relation::pointOf(m_low, m_high, i, points)), plotted(grey[std::size_t(i)]));
+            m_grey.emplace_back(double(Relation::pointOf(m_low, m_high, i, points)), plotted(grey[std::size_t(i)]));
+        m_greyKey = key;
     }
     m_plot->setXRange(double(m_low), double(m_high));
     m_plot->setCurve(std::move(curve));
-    m_plot->setComparison(std::move(comparison));
+    m_plot->setComparison(atStudent ? std::vector<QPointF>() : m_grey);
     if (fit)
         m_plot->fitY();
     fillTable();
@@ -481,8 +495,9 @@ void GraphWindow::copyImage()
     QGuiApplication::clipboard()->setImage(m_plot->picture(devicePixelRatioF()));
 }
 
-// Beside the main window on the side with room; where neither side has room, at the edge
-// of the screen on the roomier side, so the fields and Calcular stay as visible as can be.
+// Beside the main window on the side with room; where neither side has room, at the left
+// edge of the screen, over the topic list rather than the fields and Calcular, unless the
+// main window is near that edge.
 void GraphWindow::showBeside(QWidget* main)
 {
     if (!isVisible() && main->screen()) {
@@ -491,7 +506,7 @@ void GraphWindow::showBeside(QWidget* main)
         const int outer = width() + (frameGeometry().width() - geometry().width());
         const int rightRoom = area.right() - frame.right(), leftRoom = frame.left() - area.left();
         int x = rightRoom >= outer + 8 ? frame.right() + 8 : leftRoom >= outer + 8 ? frame.left() - outer - 8
-                : rightRoom > leftRoom                     ? area.right() - outer
+                : 2 * leftRoom < rightRoom                 ? area.right() - outer
                                                            : area.left();
         move(x, std::clamp(frame.top(), area.top(), std::max(area.top(), area.bottom() - frameGeometry().height())));
     }

@@ -3,6 +3,7 @@
 #include "engine/Relation.h"
 #include "engine/Row.h"
 
+#include <QPointF>
 #include <QWidget>
 #include <optional>
 #include <vector>
@@ -30,7 +31,8 @@ public:
     GraphWindow(TfrmMain& main, const Topic* topic, const std::optional<Working>& last);
 
     static const QString title;
-    static constexpr int points = 500;
+    // 500 steps: a round step on a round range, so the tracer stops at round values.
+    static constexpr int points = 501;
     static constexpr int tablePoints = 11;
 
     void calculated(const Working& working);
@@ -64,8 +66,8 @@ private:
     void saveImage();
     void copyImage();
     QString axisLabel(const char* field) const;
-    QString pointText(long double x, long double y) const;
-    QString number(long double v) const;
+    QString pointText(long double x, long double y, int digits = 15) const;
+    QString number(long double v, int digits = 15) const;
     // The value the click read for an operand.
     Number studentValue(const char* field) const;
     QChar separator() const;
@@ -80,6 +82,16 @@ private:
     long double m_high = 1;
     std::vector<Point> m_samples;
     std::vector<OperandSlider*> m_sliders;
+    // The grey curve and the axis and range it was made for.
+    struct Grey
+    {
+        const char* x = nullptr;
+        long double low = 0;
+        long double high = 0;
+        bool operator==(const Grey&) const = default;
+    };
+    Grey m_greyKey;
+    std::vector<QPointF> m_grey;
 
     QComboBox* m_xChooser;
     QLineEdit* m_min;
