@@ -358,8 +358,15 @@ void GraphWindow::fillTable()
         const std::optional<Number> y = m_relation->at(m_x, x);
         QList<QStandardItem*> row{new QStandardItem(number(x)),
                                   new QStandardItem(y ? number(y->value()) : QStringLiteral("sem valor"))};
-        for (QStandardItem* item : row)
+        const bool student = x == mine;
+        for (QStandardItem* item : row) {
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (student) {
+                QFont bold = item->font();
+                bold.setBold(true);
+                item->setFont(bold);
+            }
+        }
         m_model->appendRow(row);
         m_model->setVerticalHeaderItem(m_model->rowCount() - 1, new QStandardItem(name));
     };
