@@ -430,7 +430,9 @@ void GraphWindow::describe()
 
 void GraphWindow::setRange(long double low, long double high)
 {
-    if (!m_relation || !(low < high))
+    // The plot draws in doubles.
+    const auto drawable = [](long double v) { return std::abs(v) < 1e300L; };
+    if (!m_relation || !(low < high) || !drawable(low) || !drawable(high) || double(low) == double(high))
         return;
     m_low = low;
     m_high = high;
@@ -439,27 +441,29 @@ void GraphWindow::setRange(long double low, long double high)
     redraw(true);
 }
 
+// A text that is no number goes back to the end in use; a pair in the wrong order waits
+// for the other end to be typed (50 into "de" before 100 into "até").
 void GraphWindow::rangeTyped()
 {
-    try {
-        const long double low = NumberText::toNumber(m_min->text(), separator()).value();
-        const long double high = NumberText::toNumber(m_max->text(), separator()).value();
-        if (low < high) {
-            if (low != m_low || high != m_high)
-                setRange(low, high);
-            return;
+    const auto read = [this](QLineEdit* field, long double current) -> std::optional<long double> {
+        try {
+            return NumberText::toNumber(field->text(), separator()).value();
+        } catch (const EngineError&) {
+            field->setText(NumberText::format(current, separator()));
+            return std::nullopt;
         }
-    } catch (const EngineError&) {
-    }
-    m_min->setText(NumberText::format(m_low, separator()));
-    m_max->setText(NumberText::format(m_high, separator()));
+    };
+    const auto low = read(m_min, m_low);
+    const auto high = read(m_max, m_high);
+    if (low && high && (*low != m_low || *high != m_high))
+        setRange(*low, *high);
 }
 
 // A zoom or a pan: the ends are rounded to a hundredth of the range, so the fields and the
 // table show short numbers, and written as the fields read them.
 void GraphWindow::rangeDragged(double low, double high)
 {
-    if (!m_relation || !(low < high))
+    if (!m_relation || !(low < high) || !std::isfinite(low) || !std::isfinite(high))
         return;
     const double step = Ticks::step(low, high, 100);
     const auto rounded = [&](double v) {

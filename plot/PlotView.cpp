@@ -500,12 +500,21 @@ void PlotView::leaveEvent(QEvent* e)
     QWidget::leaveEvent(e);
 }
 
+// Zooming stops while a range would lose its width in the doubles or overflow them.
 void PlotView::zoom(QPointF about, double factor)
 {
-    m_x0 = about.x() + (m_x0 - about.x()) * factor;
-    m_x1 = about.x() + (m_x1 - about.x()) * factor;
-    m_y0 = about.y() + (m_y0 - about.y()) * factor;
-    m_y1 = about.y() + (m_y1 - about.y()) * factor;
+    const double x0 = about.x() + (m_x0 - about.x()) * factor, x1 = about.x() + (m_x1 - about.x()) * factor;
+    const double y0 = about.y() + (m_y0 - about.y()) * factor, y1 = about.y() + (m_y1 - about.y()) * factor;
+    const auto usable = [](double low, double high) {
+        return std::isfinite(low) && std::isfinite(high) && high - low > 1e-9 * std::max(std::abs(low), std::abs(high))
+               && high - low < 1e300;
+    };
+    if (!usable(x0, x1) || !usable(y0, y1))
+        return;
+    m_x0 = x0;
+    m_x1 = x1;
+    m_y0 = y0;
+    m_y1 = y1;
     update();
     emit xRangeChanged(m_x0, m_x1);
 }
