@@ -5,6 +5,7 @@
 #include "app/EquationPages.h"
 #include "app/ExerciseWindow.h"
 #include "app/Fonts.h"
+#include "app/GraphWindow.h"
 #include "app/KeyboardNavigation.h"
 #include "app/Resolution.h"
 #include "app/UnitConversions.h"
@@ -92,6 +93,11 @@ TfrmMain::TfrmMain(QWidget* parent)
     connect(m_pages, &EquationPages::pageBuilt, m_xpMenu, &TXPMenu::hookControls);
     connect(m_lists, &TopicLists::listBuilt, m_xpMenu, &TXPMenu::hookControls);
 
+    connect(m_pages, &EquationPages::calculated, this, [this](const Working& w) {
+        if (!w.steps().empty())
+            m_lastResult = w;
+    });
+
     connectNavigation();
     connectMenu();
     centreOnScreen();
@@ -124,6 +130,7 @@ void TfrmMain::connectMenu()
     connect(ui->Sair1, &QAction::triggered, this, [this] { runEventHandler([this] { Sair1Click(); }); });
     connect(ui->Sobre1, &QAction::triggered, this, [this] { runEventHandler([this] { Sobre1Click(); }); });
     connect(ui->Exercicios1, &QAction::triggered, this, [this] { runEventHandler([this] { Exercicios1Click(); }); });
+    connect(ui->Grafico1, &QAction::triggered, this, [this] { runEventHandler([this] { showGraph(); }); });
     // Cinemática and Dinâmica show their lists themselves; the others click their area button.
     connect(ui->Cinemtica1, &QAction::triggered, this, [this] { runEventHandler([this] { showArea(ui->TabSheet8); }); });
     connect(ui->Dinmica1, &QAction::triggered, this, [this] { runEventHandler([this] { showArea(ui->TabSheet9); }); });
@@ -180,6 +187,17 @@ void TfrmMain::choose(const Topic& topic)
     AccessibleNames::describePage(ui->Equacoes->currentWidget(), QString::fromUtf8(topic.formula), m_rows);
     m_resolution->topicChosen(topic);
     m_conversions->topicChosen();
+    m_lastResult.reset();
+    if (m_graph)
+        m_graph->topicChosen(topic);
+}
+
+// The graph is built the first time it is asked for.
+void TfrmMain::showGraph()
+{
+    if (!m_graph)
+        m_graph = new GraphWindow(*this, m_topic, m_lastResult);
+    m_graph->showBeside(this);
 }
 
 void TfrmMain::showArea(QWidget* list)

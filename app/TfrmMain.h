@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Row.h"
+#include "engine/Working.h"
 
 #include <QMainWindow>
 #include <exception>
@@ -11,6 +12,7 @@ class TfrmMain;
 }
 class EquationPages;
 class ExerciseWindow;
+class GraphWindow;
 struct Topic;
 class KeyboardNavigation;
 class Resolution;
@@ -36,6 +38,8 @@ public:
     UnitConversions& conversions() { return *m_conversions; }
     // The rows of the page on show, as the topic chosen last labelled them.
     const RowTable& rows() const { return m_rows; }
+    // Null until Exibir → Gráfico first opens it.
+    GraphWindow* graph() const { return m_graph; }
 
     // Scrolls every topic list back to its top.
     void resetScroll();
@@ -45,6 +49,7 @@ public:
     // Chooses a topic as its button does, and names the page's fields for screen readers.
     void choose(const Topic& topic);
     void showArea(QWidget* list);
+    void showGraph();
     void Sair1Click();
     void Sobre1Click();
     // Exibir → Exercícios…: built the first time, on the topic on show.
@@ -77,5 +82,8 @@ private:
     RowTable m_rows;
     const Topic* m_topic = nullptr;
     ExerciseWindow* m_exercises = nullptr;
+    // The latest click that wrote a result on the topic on show, for the graph's first opening.
+    std::optional<Working> m_lastResult;
+    GraphWindow* m_graph = nullptr;
     bool m_shown = false;
 };
