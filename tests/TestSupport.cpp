@@ -1,4 +1,7 @@
 #include "TestSupport.h"
+#include "controls/TEdit.h"
+#include <QStackedWidget>
+#include <algorithm>
 
 #include "app/Fonts.h"
 #include "app/TfrmMain.h"
@@ -17,6 +20,23 @@
 #include <QTimer>
 
 namespace TestSupport {
+
+QWidget* currentPage(TfrmMain* main)
+{
+    return main->findChild<QStackedWidget*>("Equacoes")->currentWidget();
+}
+
+std::vector<TEdit*> editableFields(TfrmMain* main)
+{
+    std::vector<TEdit*> fields;
+    QWidget* page = currentPage(main);
+    for (TEdit* f : page->findChildren<TEdit*>()) {
+        if (f->isVisibleTo(page) && !f->isReadOnly())
+            fields.push_back(f);
+    }
+    std::sort(fields.begin(), fields.end(), [](TEdit* a, TEdit* b) { return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x()); });
+    return fields;
+}
 
 void prepare()
 {

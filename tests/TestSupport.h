@@ -4,8 +4,10 @@
 #include <functional>
 #include <initializer_list>
 #include <utility>
+#include <vector>
 
 class QWidget;
+class TEdit;
 class TfrmMain;
 
 namespace TestSupport {
@@ -22,6 +24,10 @@ struct BoxSeen
     QString text;
 };
 BoxSeen catchMessageBoxes(const std::function<void()>& action);
+
+// The equation page on show, and the fields a student fills there, top to bottom.
+QWidget* currentPage(TfrmMain* main);
+std::vector<TEdit*> editableFields(TfrmMain* main);
 
 // Types `keys` into `w` one key press at a time.
 void type(QWidget* w, const QString& keys);

@@ -31,25 +31,10 @@
 
 #include <memory>
 
+using TestSupport::currentPage;
+using TestSupport::editableFields;
+
 namespace {
-
-QWidget* currentPage(TfrmMain* main)
-{
-    return main->findChild<QStackedWidget*>("Equacoes")->currentWidget();
-}
-
-// The fields a student fills on the page on show, top to bottom.
-std::vector<TEdit*> editableFields(TfrmMain* main)
-{
-    std::vector<TEdit*> fields;
-    QWidget* page = currentPage(main);
-    for (TEdit* f : page->findChildren<TEdit*>()) {
-        if (f->isVisibleTo(page) && !f->isReadOnly())
-            fields.push_back(f);
-    }
-    std::sort(fields.begin(), fields.end(), [](TEdit* a, TEdit* b) { return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x()); });
-    return fields;
-}
 
 // The operands of the pages that compute their total alone.
 const QStringList notComputed = {"rdr1", "rdr2", "r1", "r2", "r3", "r4", "rp1", "rp2", "rp3"};

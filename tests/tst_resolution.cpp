@@ -27,25 +27,10 @@
 
 using TestSupport::Student;
 
+using TestSupport::currentPage;
+using TestSupport::editableFields;
+
 namespace {
-
-QWidget* currentPage(TfrmMain* main)
-{
-    return main->findChild<QStackedWidget*>("Equacoes")->currentWidget();
-}
-
-// The fields a student fills on the page on show, top to bottom.
-std::vector<TEdit*> editableFields(TfrmMain* main)
-{
-    std::vector<TEdit*> fields;
-    QWidget* page = currentPage(main);
-    for (TEdit* f : page->findChildren<TEdit*>()) {
-        if (f->isVisibleTo(page) && !f->isReadOnly())
-            fields.push_back(f);
-    }
-    std::sort(fields.begin(), fields.end(), [](TEdit* a, TEdit* b) { return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x()); });
-    return fields;
-}
 
 QString symbolOf(const TEdit* field)
 {
