@@ -9,21 +9,24 @@ namespace {
 using Problems::Range;
 using Problems::Statement;
 
-const Range uniformMotionRanges[] = {
-    {"eSS", 100, 5000, "km"},
-    {"eSSo", 0, 900, "km"},
-    {"eV", 1, 40, "km/h"},
-    {"eST", 2, 600, "min"},
-};
+// S = S₀ + V·t on a bike path, a highway and a running track: the path's marks in
+// metres or kilometres, a cyclist at 10 to 30 km/h, a bus at 40 to 100 km/h, a runner at
+// 2 to 6 m/s.
 const Statement uniformMotionStatements[] = {
-    {"eSS", "Um ciclista passa pelo marco {eSSo} de uma ciclovia reta e pedala com velocidade constante de {eV} "
-            "durante {eST}. Em que posição da ciclovia ele está ao fim desse tempo, em {?}?"},
-    {"eSSo", "Um ônibus viaja com velocidade constante de {eV} e, {eST} depois do início da contagem do tempo, passa "
-             "pelo marco {eSS} da estrada. Em que posição ele estava no início da contagem, em {?}?"},
-    {"eV", "Um trem passa pelo marco {eSSo} de uma ferrovia e, {eST} depois, pelo marco {eSS}, sempre com "
-           "velocidade constante. Qual é a sua velocidade, em {?}?"},
-    {"eST", "Uma atleta corre com velocidade constante de {eV}, partindo do marco {eSSo} de uma pista reta. Quanto "
-            "tempo ela leva para chegar ao marco {eSS}, em {?}?"},
+    {"eSS",
+     "Um ciclista passa pelo marco {eSSo} de uma ciclovia reta e pedala com velocidade constante de {eV} "
+     "durante {eST}. Em que posição da ciclovia ele está ao fim desse tempo, em {?}?",
+     {{"eSSo", 100, 3000, "m", "km"}, {"eV", 10, 30, "km/h", "km/h"}, {"eST", 5, 60, "min", "min"},
+      {"eSS", 500, 30000, "m", "km"}}},
+    {"eSS",
+     "Um ônibus passa pela posição {eSSo} de uma rodovia reta e segue com velocidade constante de "
+     "{eV} durante {eST}. Em que posição da rodovia ele está ao fim desse tempo, em {?}?",
+     {{"eSSo", 10, 300, "km", "km"}, {"eV", 40, 100, "km/h", "km/h"}, {"eST", 10, 120, "min", "min h"},
+      {"eSS", 15, 500, "km", "km"}}},
+    {"eSS",
+     "Numa pista reta, uma corredora passa pela marca {eSSo} e mantém a velocidade constante de {eV} durante "
+     "{eST}. Em que marca da pista ela está ao fim desse tempo, em {?}?",
+     {{"eSSo", 0, 100, "m"}, {"eV", 2, 6, "m/s", "km/h"}, {"eST", 5, 60, "s"}, {"eSS", 10, 400, "m"}}},
 };
 
 const Range meanVelocityRanges[] = {
@@ -181,7 +184,7 @@ const Statement timeToTopStatements[] = {
 };
 
 const Problems::TopicProblems table[] = {
-    {"ButtonXPMACCorel1", uniformMotionRanges, uniformMotionStatements},
+    {"ButtonXPMACCorel1", {}, uniformMotionStatements},
     {"ButtonXPMACCorel6", meanVelocityRanges, meanVelocityStatements},
     {"ButtonXPMACCorel7", meanAccelerationRanges, meanAccelerationStatements},
     {"ButtonXPMACCorel8", acceleratedVelocityRanges, acceleratedVelocityStatements},

@@ -14,25 +14,30 @@
 // The two levels: values in the formula's units, or with conversions.
 enum class Level { Formula = 1, Conversions = 2 };
 
-// One value an exercise gives: as the statement shows it, and in its row's unit, as the
-// field holds it.
+// One value an exercise gives: as the statement shows it, and in the unit the page
+// computes it in, as the field holds it.
 struct Given
 {
     const Row* row = nullptr;
-    // The unit shown and the row's own (both null for a row without units to choose).
+    // The situation's declaration of it.
+    Problems::Value value;
+    // The unit shown and the one the page computes in (both null for a row without units
+    // to choose; for a row whose page shows no unit, the one its statement measures in).
     const Units::Unit* unit = nullptr;
     const Units::Unit* rowUnit = nullptr;
+    // The table's entry, for a value a table gives.
+    const Materials::Item* item = nullptr;
     QString plain;
     Number shown = 0;
     Number inRow = 0;
     int figures = 0;
     bool whole = false;
-    const Problems::Range* range = nullptr;
     // The answer a student gets who takes this value as written, in the row's units.
     std::optional<Number> unconverted;
 
     bool converted() const { return unit && rowUnit && unit != rowUnit; }
-    // "72 km/h", "2,5 · 10⁶ m", "30º", "12"
+    // As a book prints it: "72 km/h", "12 500 m", "2,5 · 10⁶ m", "30 °C", "30°", "12",
+    // with no line break inside.
     QString text() const;
 };
 
@@ -46,18 +51,27 @@ struct Exercise
     const Problems::TopicProblems* problems = nullptr;
     const Problems::Statement* statement = nullptr;
     const Row* asked = nullptr;
+    // The situation's declaration of the answer: its range, units, whether it counts.
+    Problems::Value askedValue;
     Level level = Level::Formula;
     std::uint32_t number = 0;
     int index = 1;
     std::vector<Given> givens;
-    // The asked row's kind and unit, and the unit the answer is asked in.
+    // The asked row's kind and the unit the page computes it in, and the unit the answer
+    // is asked in.
     Units::RowUnit askedRow;
     const Units::Unit* askedUnit = nullptr;
-    // In the asked row's unit, and in the unit asked.
+    // In the unit the page computes in, and in the unit asked. A count of completed turns
+    // is the whole part of what the page computes.
     Number answer = 0;
     Number answerAsked = 0;
+    // How far from answerAsked a right answer may be, in the unit asked: 1 % of it. No
+    // answer is drawn so close to zero that 1 % of it stops meaning anything.
+    long double tolerance = 0;
     // Every given taken as written, in the row's unit.
     std::optional<Number> allUnconverted;
+    // The statement with its values, and what it gives that the solution uses without
+    // naming it ("Dado: k = 9 · 10⁹ N·m²/C².").
     QString text;
     Working working;
 
@@ -65,20 +79,23 @@ struct Exercise
     QString code() const { return QStringLiteral("%1-%2").arg(number).arg(index); }
     QString askedUnitName() const;
     bool answerConverted() const { return askedUnit && askedRow.unit && askedUnit != askedRow.unit; }
-    // The answer rounded to three figures, with its unit: "19,4 m/s".
+    // A count: judged as a whole number, with no unit.
+    bool counts() const { return askedValue.whole; }
+    // The answer as the key prints it, with the data's significant figures and its unit:
+    // "19 m/s", "59,6 s", "460".
     QString answerText() const;
-    // The least figures among the measured values given (0 when only counts are given).
+    // The least figures among the measured values given (0 when only counts and table
+    // values are given).
     int dataFigures() const;
-    // Each conversion, the formula solved for the unknown, the substitution, the result,
-    // and the result in the unit asked.
+    // The working as a teacher writes it in the key and in Ver resolução.
     QStringList solution() const;
 };
 
 namespace ExerciseGenerator {
 
-// `statement` picks the asked variable (an index into the topic's statements); by
-// default the number picks it. An exercise whose values found no answer in range after
-// every redraw is not valid.
+// `statement` picks the situation (an index into the topic's statements); by default the
+// number and the index pick it, so that consecutive exercises never repeat a statement.
+// An exercise whose values found no answer in range after every redraw is not valid.
 Exercise make(const Topic& topic, const Problems::TopicProblems& problems, Level level, std::uint32_t number,
               int index, int statement = -1);
 // By topic button; not valid for a topic without problems.

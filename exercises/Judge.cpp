@@ -15,16 +15,9 @@ constexpr long double tolerance = 0.01L;
 
 QString quoted(QStringView text) { return u'“' + text.toString() + u'”'; }
 
-// The absolute floor: a millionth of the larger end of the asked row's range.
 long double floorOf(const Exercise& ex)
 {
-    const Problems::Range* r = ProblemCatalogue::range(*ex.problems, ex.asked->field);
-    if (!r)
-        return 0;
-    long double larger = std::max(std::fabs(r->low), std::fabs(r->high));
-    if (ex.answerConverted())
-        larger = std::fabs(Units::fromRow(larger, *ex.askedUnit, *ex.askedRow.unit, true).value());
-    return larger / 1000000;
+    return ex.tolerance;
 }
 
 QString unitName(const Units::Unit* u) { return QString::fromUtf8(u->name); }

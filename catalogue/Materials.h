@@ -1,0 +1,45 @@
+#pragma once
+
+#include <span>
+
+// Real values a situation takes from a book's table: a material's density or specific
+// heat, g on a named body. A statement that names a material gives its value from here,
+// never a drawn one, so a lake is never of 9 240 kg/m³ nor a plastic of index 1,0.
+namespace Materials {
+
+struct Item
+{
+    // As the statement names it ("ferro", "água do mar", "Marte").
+    const char* name;
+    double value;
+    // Where it is, with its preposition, for a body ("na Lua", "em Marte"); null otherwise.
+    const char* in = nullptr;
+};
+
+struct Table
+{
+    // The unit the values are in, as the unit table names it.
+    const char* unit;
+    std::span<const Item> items;
+};
+
+// g on Earth as Brazilian books take it, 9,8 or 10 m/s²; the statement says which.
+extern const Table earthGravity;
+// g on other bodies: the Moon, Mars, Jupiter.
+extern const Table bodyGravity;
+extern const Table liquidDensity;
+extern const Table solidDensity;
+extern const Table specificHeat;
+extern const Table meltingHeat;
+extern const Table boilingHeat;
+extern const Table linearExpansion;
+extern const Table volumeExpansion;
+extern const Table resistivity;
+extern const Table refractiveIndex;
+extern const Table soundSpeed;
+extern const Table lightSpeed;
+
+// Every table, for the checks that a statement's value is one of them.
+std::span<const Table* const> tables();
+
+}
