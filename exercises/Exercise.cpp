@@ -86,6 +86,22 @@ Exercise make(QStringView button, Level level, std::uint32_t number, int index)
     return make(*topic, *problems, level, number, index);
 }
 
+int levels(const Topic& topic, const Problems::TopicProblems& problems)
+{
+    for (const Problems::Statement& s : problems.statements) {
+        if (Situation::converts(topic, problems, s))
+            return 2;
+    }
+    return 1;
+}
+
+int levels(QStringView button)
+{
+    const Topic* topic = Catalogue::topicOfButton(button);
+    const Problems::TopicProblems* problems = ProblemCatalogue::ofButton(button);
+    return topic && problems ? levels(*topic, *problems) : 1;
+}
+
 Exercise mixed(const ProblemCatalogue::Area& area, Level level, std::uint32_t number, int index)
 {
     if (area.problems.empty())

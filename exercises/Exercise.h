@@ -103,6 +103,11 @@ Exercise make(QStringView button, Level level, std::uint32_t number, int index);
 // From any topic of the area, the number choosing which.
 Exercise mixed(const ProblemCatalogue::Area& area, Level level, std::uint32_t number, int index);
 
+// 2 when some statement of the topic gives or asks a value in another unit, else 1: a
+// topic with one level says so, in the window and on the list.
+int levels(const Topic& topic, const Problems::TopicProblems& problems);
+int levels(QStringView button);
+
 // A unit of the kind by its name ("°" read as "º"); null when the kind has none such.
 const Units::Unit* unitOfKind(const Units::Kind* kind, QStringView name);
 
