@@ -111,6 +111,12 @@ const Item light[] = {
     {"vácuo", 3e8},    // 299 792 458 m/s
 };
 
+// The solid ones of bodyG, as bodyG has them.
+const Item landingG[] = {
+    {"Lua", 1.6, "na Lua"},
+    {"Marte", 3.7, "em Marte"},
+};
+
 }
 
 const Table earthGravity{"m/s²", earthG};
@@ -126,12 +132,13 @@ const Table resistivity{"Ω·m", resistivities};
 const Table refractiveIndex{"", indexes};
 const Table soundSpeed{"m/s", sound};
 const Table lightSpeed{"m/s", light};
+const Table landingGravity{"m/s²", landingG};
 
 std::span<const Table* const> tables()
 {
     static const Table* const all[] = {&earthGravity, &bodyGravity, &liquidDensity, &solidDensity, &specificHeat,
                                        &meltingHeat, &boilingHeat, &linearExpansion, &volumeExpansion, &resistivity,
-                                       &refractiveIndex, &soundSpeed, &lightSpeed};
+                                       &refractiveIndex, &soundSpeed, &lightSpeed, &landingGravity};
     return all;
 }
 

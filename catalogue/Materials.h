@@ -38,6 +38,8 @@ extern const Table resistivity;
 extern const Table refractiveIndex;
 extern const Table soundSpeed;
 extern const Table lightSpeed;
+// g on the bodies a probe or an astronaut sets foot on: the Moon and Mars, not Jupiter's clouds.
+extern const Table landingGravity;
 
 // Every table, for the checks that a statement's value is one of them.
 std::span<const Table* const> tables();
