@@ -226,7 +226,8 @@ bool Situation::drawValue(const Place& p, const Units::Unit* shownIn, Prng& prng
         if (low > high)
             std::swap(low, high);
         if (plainScale(*g.unit) && low >= 0) {
-            low = std::max(low, readableLow);
+            // A book gives 860 kg, not 0,86 t, where the range leaves room from 1 up.
+            low = std::max(low, high >= 10 ? 1 : readableLow);
             high = std::min(high, readableHigh);
             if (low > high)
                 return false;
