@@ -141,14 +141,25 @@ std::vector<Exercise> exercises(const Request& request, int version)
         return out;
     const std::uint32_t number = numberOf(request, version);
     QSet<QString> seen;
+    // Topics with no new exercise left (a few angles make all the mirror exercises).
+    QSet<QString> spent;
     for (int i = 1; i <= request.count; ++i) {
-        const QString& button = request.topics[(i - 1) % request.topics.size()];
-        int index = i;
-        Exercise ex = ExerciseGenerator::make(button, request.level, number, index);
-        while ((!ex.valid || seen.contains(ex.text)) && index < i + redrawsAtMost)
-            ex = ExerciseGenerator::make(button, request.level, number, ++index);
-        seen.insert(ex.text);
-        out.push_back(std::move(ex));
+        for (qsizetype t = 0; t < request.topics.size(); ++t) {
+            const QString& button = request.topics[(i - 1 + t) % request.topics.size()];
+            if (spent.contains(button))
+                continue;
+            int index = i;
+            Exercise ex = ExerciseGenerator::make(button, request.level, number, index);
+            while ((!ex.valid || seen.contains(ex.text)) && index < i + redrawsAtMost)
+                ex = ExerciseGenerator::make(button, request.level, number, ++index);
+            if (!ex.valid || seen.contains(ex.text)) {
+                spent.insert(button);
+                continue;
+            }
+            seen.insert(ex.text);
+            out.push_back(std::move(ex));
+            break;
+        }
     }
     return out;
 }

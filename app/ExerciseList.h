@@ -33,7 +33,9 @@ std::uint32_t numberOf(const Request& request, int version);
 QString versionName(int version);
 
 // One version's exercises: "4821-1" to "4821-10", except that an exercise with the text
-// of one before it, or with no answer, gives way to the next index of its topic.
+// of one before it, or with no answer, gives way to the next index of its topic. A topic
+// with no other exercise left gives its turn to the next; when none has one, the list
+// is shorter than asked.
 std::vector<Exercise> exercises(const Request& request, int version = 0);
 
 // Whether the topic's exercises at the level with conversions give or ask any value in

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QGuiApplication>
+#include <algorithm>
 #include <variant>
 
 namespace ListCommand {
@@ -102,8 +103,18 @@ int run(const Values& values, char* program)
     if (!ExerciseList::write(list, values.output, &error))
         return CommandLine::fail(error);
 
+    // A topic of few exercises may run out before the count asked: the list is shorter
+    // rather than repeat one.
+    int made = list.count;
+    for (int v = 0; v < list.versions; ++v)
+        made = std::min(made, int(ExerciseList::exercises(list, v).size()));
+    if (made < list.count)
+        CommandLine::warn(QStringLiteral("Aviso: os tópicos escolhidos têm só %1 exercícios diferentes; a lista "
+                                         "tem %1, não %2.")
+                              .arg(made)
+                              .arg(list.count));
     const QString path = QDir::toNativeSeparators(values.output);
-    const QString exercises = list.count == 1 ? QStringLiteral("1 exercício") : QStringLiteral("%1 exercícios").arg(list.count);
+    const QString exercises = made == 1 ? QStringLiteral("1 exercício") : QStringLiteral("%1 exercícios").arg(made);
     QString done = QStringLiteral("Lista gravada em “%1”: %2, nível %3, nº %4")
                        .arg(path, exercises)
                        .arg(int(list.level))
