@@ -5,6 +5,7 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/ProblemCatalogue.h"
 
+#include <optional>
 #include <vector>
 
 namespace TopicNames {
@@ -20,6 +21,7 @@ struct Candidate
     QStringList buttons;
     // The area a name written with its area was typed with; empty for a plain name.
     QString areaKey;
+    bool isArea = false;
 };
 
 // The header, and the book's name when it is another.
@@ -38,7 +40,7 @@ std::vector<Candidate> build()
     for (const ProblemCatalogue::Area& area : ProblemCatalogue::areas()) {
         const QString areaName = QString::fromUtf8(area.name);
         const QString areaKey = NameMatch::normalised(areaName);
-        Candidate whole{areaName, areaKey, {}, {}};
+        Candidate whole{areaName, areaKey, {}, {}, true};
         for (const Problems::TopicProblems& p : area.problems)
             whole.buttons << QString::fromLatin1(p.button);
         all.push_back(whole);
@@ -104,8 +106,29 @@ QString ambiguous(const QString& typed, const std::vector<const Candidate*>& man
     return QStringLiteral("%1 pode ser: %2.").arg(quoted(typed), list);
 }
 
+// "Cinemática: Distância" names a topic of another area: that area is the one to write.
+std::optional<QString> otherArea(const QString& key)
+{
+    for (const Candidate& area : candidates()) {
+        if (!area.isArea || !key.startsWith(area.key + u' '))
+            continue;
+        const QString rest = key.mid(area.key.size() + 1);
+        for (const Candidate& c : candidates()) {
+            if (c.areaKey.isEmpty() && !c.isArea && c.key == rest) {
+                const QString elsewhere = QString::fromUtf8(ProblemCatalogue::areaOfButton(c.buttons.first())->name);
+                const QString name = c.shown.section(QStringLiteral(": "), -1);
+                return QStringLiteral("%1 não tem o tópico %2; %3 tem: escreva %4.")
+                    .arg(area.shown, quoted(name), elsewhere, quoted(elsewhere + QStringLiteral(": ") + name));
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 QString unknown(const QString& typed, const QString& key)
 {
+    if (const std::optional<QString> sentence = otherArea(key))
+        return *sentence;
     QStringList keys;
     for (const Candidate& c : candidates())
         keys << c.key;

@@ -148,6 +148,10 @@ void TestExerciseCli::command_data()
                                  << "“Frequência para Período” pode ser: Cinemática: Frequência para Período, Ondas: "
                                     "Frequência para Período.\n"
                                  << none;
+    QTest::newRow("another area's topic") << list + QStringList{"Cinemática: Distância"} << 2 << none
+                                          << "Cinemática não tem o tópico “Distância”; Ondas tem: escreva “Ondas: "
+                                             "Distância”.\n"
+                                          << none;
     QTest::newRow("shared name with its area") << list + QStringList{"Ondas: Frequência para Período"} << 0 << written
                                                << "" << QStringList{"Relação entre Período e Frequência de uma Onda"};
     QTest::newRow("area") << list + QStringList{"Eletrodinâmica", "--quantidade", "13"} << 0 << written << ""
