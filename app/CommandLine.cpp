@@ -159,8 +159,12 @@ std::optional<QString> withoutFlagValues(const Options& options, QStringList& ar
 QString unknownOption(const Options& options, const QString& name)
 {
     QStringList names;
-    for (const QCommandLineOption* option : options.ours())
-        names << option->names().constLast();
+    for (const QCommandLineOption* option : options.ours()) {
+        for (const QString& n : option->names()) {
+            if (n.size() > 1)
+                names << n;
+        }
+    }
     const QStringList near = NameMatch::nearest(name, names, 1);
     const QString sentence = QStringLiteral("Opção desconhecida: “%1”.").arg(name);
     if (!near.isEmpty())
@@ -184,7 +188,9 @@ std::optional<QString> repeated(const Options& options, const QStringList& given
         for (const QString& name : option->names())
             times += given.count(name);
         if (times > 1)
-            return QStringLiteral("A opção “%1” foi dada %2 vezes; dê uma só.").arg(dashed(option->names().constLast())).arg(times);
+            return QStringLiteral("A opção “%1” foi dada %2 vezes; dê uma só.")
+                .arg(dashed(option->names().constLast()))
+                .arg(times);
     }
     return std::nullopt;
 }
