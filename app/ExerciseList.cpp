@@ -1,66 +1,21 @@
 #include "app/ExerciseList.h"
 
-#include "catalogue/Catalogue.h"
+#include "app/ListPages.h"
+#include "app/PdfFile.h"
+#include "catalogue/BookNames.h"
+#include "catalogue/ProblemCatalogue.h"
 
-#include <QFile>
-#include <QPainter>
+#include <QBuffer>
 #include <QPdfWriter>
+#include <QSet>
+#include <algorithm>
 
 namespace ExerciseList {
 
 namespace {
 
-// Lays text out down the pages, starting a new page when a block does not fit.
-class Pages
-{
-public:
-    explicit Pages(QPdfWriter& writer) : m_writer(writer), m_painter(&writer)
-    {
-        m_width = writer.width();
-        m_height = writer.height();
-    }
-    bool isActive() const { return m_painter.isActive(); }
-
-    void text(const QString& text, int points, bool bold = false, int indent = 0, int after = 0)
-    {
-        QFont font(QStringLiteral("DejaVu Sans"));
-        font.setPointSize(points);
-        font.setBold(bold);
-        m_painter.setFont(font);
-        const QRect area(indent, 0, m_width - indent, m_height);
-        const QRect needed = m_painter.boundingRect(area, Qt::TextWordWrap, text);
-        room(needed.height());
-        m_painter.drawText(QRect(indent, m_y, m_width - indent, needed.height()), Qt::TextWordWrap, text);
-        m_y += needed.height() + after;
-    }
-    // Lines to answer on.
-    void answerSpace(int lines)
-    {
-        const int step = m_height / 40;
-        room(step * lines);
-        m_painter.setPen(QPen(Qt::gray, 1));
-        for (int i = 1; i <= lines; ++i)
-            m_painter.drawLine(0, m_y + step * i, m_width, m_y + step * i);
-        m_painter.setPen(Qt::black);
-        m_y += step * lines + step / 2;
-    }
-    void newPage()
-    {
-        m_writer.newPage();
-        m_y = 0;
-    }
-
-private:
-    void room(int height)
-    {
-        if (m_y > 0 && m_y + height > m_height)
-            newPage();
-    }
-
-    QPdfWriter& m_writer;
-    QPainter m_painter;
-    int m_width = 0, m_height = 0, m_y = 0;
-};
+// Past this many indexes a topic has no other exercise to give.
+constexpr int redrawsAtMost = 200;
 
 QString levelName(Level level)
 {
@@ -68,78 +23,216 @@ QString levelName(Level level)
                                    : QStringLiteral("Nível 2 – com conversões");
 }
 
+QString listName(const Request& request, int version)
+{
+    const QString number = QStringLiteral("Lista nº %1").arg(numberOf(request, version));
+    return request.versions > 1 ? QStringLiteral("Versão %1 · %2").arg(versionName(version), number) : number;
 }
 
-std::vector<Exercise> exercises(const Request& request)
+int conversions(const Exercise& exercise)
+{
+    const auto converted = std::count_if(exercise.givens.begin(), exercise.givens.end(),
+                                         [](const Given& g) { return g.converted(); });
+    return int(converted) + (exercise.answerConverted() ? 1 : 0);
+}
+
+// The topics on the list by their books' names, those with one level marked.
+QString topicsLine(const Request& request)
+{
+    QStringList names;
+    bool oneLevel = false;
+    for (const QString& button : request.topics.mid(0, request.count)) {
+        QString name = BookNames::of(button);
+        const Problems::TopicProblems* problems = ProblemCatalogue::ofButton(button);
+        if (problems && !hasConversions(*problems)) {
+            name += QStringLiteral(" (nível único)");
+            oneLevel = true;
+        }
+        names << name;
+    }
+    QString line = names.join(QStringLiteral(", ")) + QStringLiteral(" · ") + levelName(request.level);
+    if (oneLevel)
+        line += QStringLiteral(". Nível único: os valores do tópico têm uma unidade só e não pedem conversão.");
+    return line;
+}
+
+void header(ListPages& pages, const Request& request, int version)
+{
+    const QFont title = ListPages::font(16, true);
+    const QString titleText = QStringLiteral("Lista de exercícios de Física");
+    // The list's name on the title's line, at the right, on the same baseline.
+    pages.put(listName(request, version), ListPages::font(11, true), 0, Qt::AlignRight | Qt::AlignBottom,
+              Qt::black, pages.textHeight(titleText, title) - pages.millimetres(0.8));
+    pages.text(titleText, title);
+    pages.skip(pages.millimetres(5));
+    const QFont field = ListPages::font(11);
+    pages.fields({{QStringLiteral("Escola"), 0.68}, {QStringLiteral("Data"), 0.32}}, field);
+    pages.fields({{QStringLiteral("Nome"), 0.68}, {QStringLiteral("Turma"), 0.32}}, field);
+    pages.text(topicsLine(request), ListPages::font(8.5));
+    pages.skip(pages.millimetres(2));
+    pages.rule();
+    pages.skip(pages.millimetres(5));
+}
+
+void statements(ListPages& pages, const std::vector<Exercise>& list)
+{
+    const QFont number = ListPages::font(11, true);
+    const QFont statement = ListPages::font(11);
+    const QFont code = ListPages::font(7.5);
+    const int gutter = pages.millimetres(9);
+    const int step = pages.millimetres(8);
+    const int gap = pages.millimetres(6);
+    int n = 0;
+    for (const Exercise& ex : list) {
+        ++n;
+        const QString text = printed(ex.text);
+        const int lines = answerLines(ex);
+        // The statement and its lines are one block: never an exercise split by a page.
+        pages.keep(pages.textHeight(text, statement, gutter) + lines * step + gap);
+        pages.put(QStringLiteral("%1.").arg(n), number);
+        pages.text(text, statement, gutter);
+        pages.put(QStringLiteral("Exercício %1").arg(ex.code()), code, gutter, Qt::AlignRight, Qt::darkGray);
+        pages.answerLines(lines, step, gutter);
+        pages.skip(gap);
+    }
+}
+
+void answerKey(ListPages& pages, const std::vector<Exercise>& list, const Request& request, int version)
+{
+    pages.text(QStringLiteral("Gabarito – %1").arg(listName(request, version)), ListPages::font(16, true));
+    pages.skip(pages.millimetres(5));
+    const QFont answer = ListPages::font(11, true);
+    const QFont working = ListPages::font(9);
+    const int indent = pages.millimetres(9);
+    int n = 0;
+    for (const Exercise& ex : list) {
+        ++n;
+        const QString head = QStringLiteral("%1. %2   (Exercício %3)").arg(n).arg(printed(ex.answerText()), ex.code());
+        QStringList steps = ex.solution();
+        if (!steps.isEmpty())
+            steps.removeLast();
+        // A step of the working is not broken across two lines.
+        for (QString& s : steps)
+            s = printed(s).replace(u' ', QChar::Nbsp);
+        const QString work = steps.join(QStringLiteral("    "));
+        pages.keep(pages.textHeight(head, answer) + pages.textHeight(work, working, indent) + pages.millimetres(4));
+        pages.text(head, answer);
+        pages.text(work, working, indent);
+        pages.skip(pages.millimetres(4));
+    }
+}
+
+}
+
+std::uint32_t numberOf(const Request& request, int version)
+{
+    return request.number + std::uint32_t(version);
+}
+
+QString versionName(int version)
+{
+    return QString(QChar(u'A' + version));
+}
+
+std::vector<Exercise> exercises(const Request& request, int version)
 {
     std::vector<Exercise> out;
-    for (int i = 1; i <= request.count && !request.topics.isEmpty(); ++i)
-        out.push_back(ExerciseGenerator::make(request.topics[(i - 1) % request.topics.size()], request.level, request.number, i));
+    if (request.topics.isEmpty())
+        return out;
+    const std::uint32_t number = numberOf(request, version);
+    QSet<QString> seen;
+    // Topics with no new exercise left (a few angles make all the mirror exercises).
+    QSet<QString> spent;
+    for (int i = 1; i <= request.count; ++i) {
+        for (qsizetype t = 0; t < request.topics.size(); ++t) {
+            const QString& button = request.topics[(i - 1 + t) % request.topics.size()];
+            if (spent.contains(button))
+                continue;
+            int index = i;
+            Exercise ex = ExerciseGenerator::make(button, request.level, number, index);
+            while ((!ex.valid || seen.contains(ex.text)) && index < i + redrawsAtMost)
+                ex = ExerciseGenerator::make(button, request.level, number, ++index);
+            if (!ex.valid || seen.contains(ex.text)) {
+                spent.insert(button);
+                continue;
+            }
+            seen.insert(ex.text);
+            out.push_back(std::move(ex));
+            break;
+        }
+    }
     return out;
+}
+
+bool hasConversions(const Problems::TopicProblems& problems)
+{
+    // Enough draws for every asked row to come up: a topic asks three or four.
+    constexpr int draws = 12;
+    const QString button = QString::fromLatin1(problems.button);
+    for (int index = 1; index <= draws; ++index) {
+        if (conversions(ExerciseGenerator::make(button, Level::Conversions, 1, index)) > 0)
+            return true;
+    }
+    return false;
+}
+
+QString printed(const QString& text)
+{
+    QString out = text;
+    for (qsizetype i = 0; i < out.size(); ++i) {
+        if (out[i] != u'º')
+            continue;
+        const qsizetype before = i > 0 && out[i - 1] == u' ' ? i - 2 : i - 1;
+        const bool afterNumber = before >= 0 && out[before].isDigit();
+        const bool scale = i + 1 < out.size() && (out[i + 1] == u'C' || out[i + 1] == u'F');
+        if (afterNumber || scale)
+            out[i] = u'°';
+    }
+    return out;
+}
+
+int answerLines(const Exercise& exercise)
+{
+    constexpr int lines = 4;
+    // A line for each conversion, up to three: a longer working is written smaller.
+    return exercise.level == Level::Conversions ? lines + std::min(conversions(exercise), 3) : lines;
 }
 
 bool write(const Request& request, const QString& path, QString* error)
 {
-    const std::vector<Exercise> list = exercises(request);
-    QFile probe(path);
-    if (!probe.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = QStringLiteral("Não foi possível gravar o arquivo %1.").arg(path);
-        return false;
-    }
-    probe.close();
-    QPdfWriter writer(path);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(18, 18, 18, 18), QPageLayout::Millimeter);
-    writer.setResolution(300);
-    writer.setTitle(QStringLiteral("Lista de exercícios – Velquora"));
-    writer.setCreator(QStringLiteral("Velquora"));
-    Pages pages(writer);
-    if (!pages.isActive()) {
-        if (error)
-            *error = QStringLiteral("Não foi possível gravar o arquivo %1.").arg(path);
-        return false;
-    }
-    QStringList headers;
-    for (const QString& button : request.topics) {
-        if (const Topic* t = Catalogue::topicOfButton(button))
-            headers << QString::fromUtf8(t->header);
-    }
-    pages.text(QStringLiteral("Lista de exercícios de Física"), 16, true, 0, 20);
-    pages.text(QStringLiteral("Nome: ______________________________________________   Turma: __________"), 11, false, 0, 30);
-    pages.text(headers.join(QStringLiteral(", ")) + QStringLiteral(" · ") + levelName(request.level), 9, false, 0, 40);
-    int n = 0;
-    for (const Exercise& ex : list) {
-        ++n;
-        pages.text(QStringLiteral("%1. (Exercício %2) %3").arg(n).arg(ex.code(), ex.valid ? ex.text : QStringLiteral("—")), 11);
-        pages.answerSpace(4);
-    }
-    pages.newPage();
-    pages.text(QStringLiteral("Gabarito"), 16, true, 0, 30);
-    n = 0;
-    for (const Exercise& ex : list) {
-        ++n;
-        if (!ex.valid)
-            continue;
-        pages.text(QStringLiteral("%1. (Exercício %2) %3").arg(n).arg(ex.code(), ex.answerText()), 11, true);
-        QStringList working = ex.solution();
-        working.removeLast();
-        pages.text(working.join(QStringLiteral("   ")), 9, false, 60, 25);
-    }
-    return true;
-}
-
-QString topicNamed(QStringView header)
-{
-    const QString wanted = header.trimmed().toString();
-    for (const ProblemCatalogue::Area& area : ProblemCatalogue::areas()) {
-        for (const Problems::TopicProblems& p : area.problems) {
-            const Topic* t = Catalogue::topicOfButton(QString::fromLatin1(p.button));
-            if (t && QString::fromUtf8(t->header).compare(wanted, Qt::CaseInsensitive) == 0)
-                return QString::fromLatin1(p.button);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(18, 15, 18, 12), QPageLayout::Millimeter);
+        writer.setResolution(300);
+        writer.setTitle(QStringLiteral("Lista de exercícios – Velquora"));
+        writer.setCreator(QStringLiteral("Velquora"));
+        ListPages pages(writer);
+        if (pages.isActive()) {
+            std::vector<std::vector<Exercise>> versions;
+            for (int v = 0; v < request.versions; ++v)
+                versions.push_back(exercises(request, v));
+            for (int v = 0; v < request.versions; ++v) {
+                pages.startSection(listName(request, v));
+                header(pages, request, v);
+                statements(pages, versions[v]);
+            }
+            // The answer keys last, so the versions print without them.
+            for (int v = 0; v < request.versions; ++v) {
+                pages.startSection(QStringLiteral("Gabarito – %1").arg(listName(request, v)));
+                answerKey(pages, versions[v], request, v);
+            }
+            pages.finish();
         }
     }
-    return {};
+    if (!PdfFile::isComplete(buffer.data())) {
+        if (error)
+            *error = QStringLiteral("A lista não pôde ser montada em PDF.");
+        return false;
+    }
+    return PdfFile::save(buffer.data(), path, error);
 }
 
 }

@@ -35,12 +35,17 @@ ExerciseListDialog::ExerciseListDialog(const QString& currentTopic, Level level,
     m_count->setRange(1, ExerciseList::maxCount);
     m_count->setValue(10);
     m_number = new QSpinBox(this);
-    m_number->setRange(1, 999999999);
+    m_number->setRange(1, int(ExerciseList::maxNumber));
     m_number->setValue(int(number));
+    m_versions = new QSpinBox(this);
+    m_versions->setRange(1, ExerciseList::maxVersions);
+    m_versions->setValue(1);
+    m_versions->setToolTip(QStringLiteral("Versões A, B, … no mesmo PDF, cada uma com seus exercícios e seu gabarito."));
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("&Nível:"), m_level);
     form->addRow(QStringLiteral("&Quantidade de exercícios:"), m_count);
     form->addRow(QStringLiteral("N&úmero da lista:"), m_number);
+    form->addRow(QStringLiteral("&Versões:"), m_versions);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Save)->setText(QStringLiteral("Gerar PDF…"));
     auto* layout = new QVBoxLayout(this);
@@ -66,6 +71,7 @@ void ExerciseListDialog::save()
     request.level = Level(m_level->currentIndex() + 1);
     request.count = m_count->value();
     request.number = std::uint32_t(m_number->value());
+    request.versions = m_versions->value();
     const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Salvar lista"),
                                                       QStringLiteral("lista-%1.pdf").arg(request.number),
                                                       QStringLiteral("PDF (*.pdf)"));

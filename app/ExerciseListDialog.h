@@ -8,7 +8,7 @@ class QComboBox;
 class QListWidget;
 class QSpinBox;
 
-// "Gerar lista…": the topics, level, count and first number of a list to print.
+// "Gerar lista…": the topics, level, count, number and versions of a list to print.
 class ExerciseListDialog : public QDialog
 {
     Q_OBJECT
@@ -23,4 +23,5 @@ private:
     QComboBox* m_level;
     QSpinBox* m_count;
     QSpinBox* m_number;
+    QSpinBox* m_versions;
 };

@@ -1,77 +1,132 @@
 #include "app/ListCommand.h"
 
+#include "app/CommandLine.h"
 #include "app/ExerciseList.h"
+#include "app/TopicNames.h"
 
-#include <QCommandLineParser>
+#include <QDir>
 #include <QGuiApplication>
-#include <cstdio>
-#include <cstring>
+#include <algorithm>
+#include <variant>
 
 namespace ListCommand {
 
 namespace {
 
-int fail(const QString& sentence)
+using Read = std::variant<ExerciseList::Request, QString>;
+
+// A whole number from `low` to `high`, the default when not given; nothing otherwise.
+std::optional<qint64> whole(const QString& typed, qint64 low, qint64 high, qint64 fallback)
 {
-    std::fputs(qPrintable(sentence + u'\n'), stderr);
-    return 2;
-}
-
-}
-
-bool requested(int argc, char** argv)
-{
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--lista") == 0)
-            return true;
-    }
-    return false;
-}
-
-int run(int& argc, char** argv)
-{
-    // The list needs fonts, not a screen.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    QCommandLineParser parser;
-    parser.addOption({QStringLiteral("lista"), QStringLiteral("Gera uma lista de exercícios em PDF.")});
-    parser.addOption({QStringLiteral("topicos"), QStringLiteral("Tópicos, separados por vírgula."), QStringLiteral("nomes")});
-    parser.addOption({QStringLiteral("nivel"), QStringLiteral("1 ou 2."), QStringLiteral("nível"), QStringLiteral("1")});
-    parser.addOption({QStringLiteral("quantidade"), QStringLiteral("De 1 a 50."), QStringLiteral("n"), QStringLiteral("10")});
-    parser.addOption({QStringLiteral("numero"), QStringLiteral("Número da lista."), QStringLiteral("n"), QStringLiteral("1")});
-    parser.addOption({QStringLiteral("saida"), QStringLiteral("Arquivo PDF."), QStringLiteral("arquivo")});
-    if (!parser.parse(app.arguments()))
-        return fail(QStringLiteral("Opção inválida: %1").arg(parser.errorText()));
-
-    ExerciseList::Request request;
-    const QStringList names = parser.value(QStringLiteral("topicos")).split(u',', Qt::SkipEmptyParts);
-    if (names.isEmpty())
-        return fail(QStringLiteral("Diga os tópicos da lista com --topicos \"Movimento Uniforme,Lei de Ohm\"."));
-    for (const QString& name : names) {
-        const QString button = ExerciseList::topicNamed(name);
-        if (button.isEmpty())
-            return fail(QStringLiteral("Tópico desconhecido ou sem exercícios: “%1”.").arg(name.trimmed()));
-        request.topics << button;
-    }
+    if (typed.isEmpty())
+        return fallback;
     bool ok = false;
-    const int level = parser.value(QStringLiteral("nivel")).toInt(&ok);
-    if (!ok || (level != 1 && level != 2))
-        return fail(QStringLiteral("O nível deve ser 1 ou 2, não “%1”.").arg(parser.value(QStringLiteral("nivel"))));
-    request.level = Level(level);
-    request.count = parser.value(QStringLiteral("quantidade")).toInt(&ok);
-    if (!ok || request.count < 1 || request.count > ExerciseList::maxCount)
-        return fail(QStringLiteral("A quantidade deve ser de 1 a 50, não “%1”.").arg(parser.value(QStringLiteral("quantidade"))));
-    const uint number = parser.value(QStringLiteral("numero")).toUInt(&ok);
-    if (!ok || number == 0)
-        return fail(QStringLiteral("O número da lista deve ser um inteiro positivo, não “%1”.")
-                        .arg(parser.value(QStringLiteral("numero"))));
-    request.number = number;
-    const QString path = parser.value(QStringLiteral("saida"));
-    if (path.isEmpty())
-        return fail(QStringLiteral("Diga o arquivo da lista com --saida lista.pdf."));
+    const qint64 n = typed.trimmed().toLongLong(&ok);
+    if (!ok || n < low || n > high)
+        return std::nullopt;
+    return n;
+}
+
+// The topics named, each once, in the order named; an area brings its topics.
+std::variant<QStringList, QString> topicsOf(const std::optional<QString>& typed)
+{
+    if (!typed || typed->trimmed().isEmpty())
+        return QStringLiteral("Diga os tópicos da lista com --topicos, por exemplo --topicos \"Movimento "
+                              "Uniforme,Torricelli\"; velquora --listar-topicos mostra todos.");
+    QStringList buttons;
+    for (const QString& name : typed->split(u',')) {
+        if (name.trimmed().isEmpty())
+            continue;
+        const TopicNames::Found found = TopicNames::find(name);
+        if (!found.error.isEmpty())
+            return found.error;
+        for (const QString& button : found.buttons) {
+            if (!buttons.contains(button))
+                buttons << button;
+        }
+    }
+    return buttons;
+}
+
+Read request(const Values& values)
+{
+    ExerciseList::Request request;
+    const auto topics = topicsOf(values.topics);
+    if (const QString* error = std::get_if<QString>(&topics))
+        return *error;
+    request.topics = std::get<QStringList>(topics);
+    const auto level = whole(values.level, 1, 2, 1);
+    if (!level)
+        return QStringLiteral("O nível deve ser 1 ou 2, não “%1”.").arg(values.level);
+    request.level = Level(*level);
+    const auto count = whole(values.count, 1, ExerciseList::maxCount, 10);
+    if (!count)
+        return QStringLiteral("A quantidade deve ser de 1 a %1, não “%2”.").arg(ExerciseList::maxCount).arg(values.count);
+    request.count = int(*count);
+    const auto number = whole(values.number, 1, ExerciseList::maxNumber, 1);
+    if (!number)
+        return QStringLiteral("O número da lista deve ser de 1 a %1, não “%2”.")
+            .arg(ExerciseList::maxNumber)
+            .arg(values.number);
+    request.number = std::uint32_t(*number);
+    const auto versions = whole(values.versions, 1, ExerciseList::maxVersions, 1);
+    if (!versions)
+        return QStringLiteral("O número de versões deve ser de 1 a %1, não “%2”.")
+            .arg(ExerciseList::maxVersions)
+            .arg(values.versions);
+    request.versions = int(*versions);
+    if (values.output.trimmed().isEmpty())
+        return QStringLiteral("Diga o arquivo da lista com --saida, por exemplo --saida lista.pdf.");
+    return request;
+}
+
+// Qt's own warnings (a missing runtime folder, fonts) are in English and say nothing a
+// teacher can act on; the command's sentences are its own.
+void quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
+
+}
+
+int run(const Values& values, char* program)
+{
+    const Read read = request(values);
+    if (const QString* error = std::get_if<QString>(&read))
+        return CommandLine::fail(*error);
+    const ExerciseList::Request& list = std::get<ExerciseList::Request>(read);
+
+    qInstallMessageHandler(quiet);
+    // The list needs fonts, not a screen, nor Qt's window options.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char* argv[] = {program, nullptr};
+    QGuiApplication app(argc, argv);
     QString error;
-    if (!ExerciseList::write(request, path, &error))
-        return fail(error);
+    if (!ExerciseList::write(list, values.output, &error))
+        return CommandLine::fail(error);
+
+    // A topic of few exercises may run out before the count asked: the list is shorter
+    // rather than repeat one.
+    int made = list.count;
+    for (int v = 0; v < list.versions; ++v)
+        made = std::min(made, int(ExerciseList::exercises(list, v).size()));
+    if (made < list.count)
+        CommandLine::warn(QStringLiteral("Aviso: os tópicos escolhidos têm só %1 exercícios diferentes; a lista "
+                                         "tem %1, não %2.")
+                              .arg(made)
+                              .arg(list.count));
+    const QString path = QDir::toNativeSeparators(values.output);
+    const QString exercises = made == 1 ? QStringLiteral("1 exercício") : QStringLiteral("%1 exercícios").arg(made);
+    QString done = QStringLiteral("Lista gravada em “%1”: %2, nível %3, nº %4")
+                       .arg(path, exercises)
+                       .arg(int(list.level))
+                       .arg(list.number);
+    if (list.versions > 1)
+        done += QStringLiteral(", %1 versões (A a %2)").arg(list.versions).arg(ExerciseList::versionName(list.versions - 1));
+    CommandLine::say(done + u'.');
+    if (list.topics.size() > list.count)
+        CommandLine::warn(QStringLiteral("Aviso: %1 tópicos e %2 exercícios; os últimos %3 tópicos ficaram fora da lista.")
+                             .arg(list.topics.size())
+                             .arg(list.count)
+                             .arg(list.topics.size() - list.count));
     return 0;
 }
 

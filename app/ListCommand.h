@@ -1,12 +1,25 @@
 #pragma once
 
-// velquora --lista --topicos "Movimento Uniforme,Lei de Ohm" --nivel 2 --quantidade 10
-//          --numero 4821 --saida lista.pdf
+#include <QString>
+#include <optional>
+
+// velquora --lista --topicos "Movimento Uniforme,Lei de Coulomb" --nivel 2 --quantidade 10
+//          --numero 4821 --versoes 2 --saida lista.pdf
 // writes a list of exercises without a display.
 namespace ListCommand {
 
-bool requested(int argc, char** argv);
-// 0 when the list was written; otherwise a sentence on stderr and a non-zero code.
-int run(int& argc, char** argv);
+// The options' values as typed; empty for one not given.
+struct Values
+{
+    std::optional<QString> topics;
+    QString level;
+    QString count;
+    QString number;
+    QString versions;
+    QString output;
+};
+
+// 0 when the list was written and read back; otherwise 2, with a sentence on stderr.
+int run(const Values& values, char* program);
 
 }

@@ -4,7 +4,7 @@
 #include "app/Startup.h"
 
 #include "app/Application.h"
-#include "app/ListCommand.h"
+#include "app/CommandLine.h"
 #include "app/TfrmAbout.h"
 #include "app/TfrmMain.h"
 
@@ -101,8 +101,11 @@ namespace Startup {
 
 int run(int& argc, char** argv, const std::function<void(QWidget*)>& created)
 {
-    if (ListCommand::requested(argc, argv))
-        return ListCommand::run(argc, argv);
+    // Nothing is read or built for the command line when there is none.
+    if (argc > 1) {
+        if (const std::optional<int> done = CommandLine::run(argc, argv))
+            return *done;
+    }
     TApplication app(argc, argv);
     // The title the desktop shows for the program (its taskbar entry).
     app.setApplicationName(QStringLiteral("Tavensa 2002"));

@@ -1,8 +1,8 @@
-# Installs the Debian packages the build needs (and any named as arguments), only when
-# some are missing.
+# Installs the Debian packages the build and its tests need (and any named as arguments),
+# only when some are missing. poppler-utils reads the printed lists back in the tests.
 velquora_packages="cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev \
 fonts-liberation2 fonts-liberation fonts-comic-neue fonts-dejavu-core libbenchmark-dev \
-qt6-translations-l10n qt6-svg-dev"
+qt6-translations-l10n qt6-svg-dev poppler-utils"
 
 velquora_install_deps() {
     local missing=()
