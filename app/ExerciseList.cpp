@@ -166,14 +166,7 @@ std::vector<Exercise> exercises(const Request& request, int version)
 
 bool hasConversions(const Problems::TopicProblems& problems)
 {
-    // Enough draws for every asked row to come up: a topic asks three or four.
-    constexpr int draws = 12;
-    const QString button = QString::fromLatin1(problems.button);
-    for (int index = 1; index <= draws; ++index) {
-        if (conversions(ExerciseGenerator::make(button, Level::Conversions, 1, index)) > 0)
-            return true;
-    }
-    return false;
+    return ExerciseGenerator::levels(QString::fromLatin1(problems.button)) == 2;
 }
 
 QString printed(const QString& text)

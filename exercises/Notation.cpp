@@ -73,17 +73,19 @@ Figures::Decimal exact(double value)
 {
     // The shortest text that reads back as the double: a table's own digits.
     const QString text = QString::number(value, 'g', 15);
-    int figures = 0;
-    bool started = false;
+    QString digits;
+    bool point = false;
     for (QChar c : text) {
         if (c == u'e' || c == u'E')
             break;
-        if (c.isDigit() && (started || c != u'0')) {
-            started = true;
-            ++figures;
-        }
+        point = point || c == u'.';
+        if (c.isDigit() && (!digits.isEmpty() || c != u'0'))
+            digits += c;
     }
-    return Figures::rounded(value, std::max(figures, 1));
+    // The zeros that end a whole number place its digits: 3 · 10⁸ has one figure.
+    while (!point && digits.size() > 1 && digits.endsWith(u'0'))
+        digits.chop(1);
+    return Figures::rounded(value, std::max(int(digits.size()), 1));
 }
 
 }
