@@ -64,7 +64,7 @@ const Statement weightStatements[] = {
      {{"fpP", 0.5, 20}, {.field = "fpG", .table = earth}, {"fpM", 0.05, 2, nullptr, "g"}}},
     {"fpM", "Um jipe-robô explorador pesa {fpP} {fpG:em}, onde a aceleração da gravidade é {fpG}. Qual é a "
             "massa do jipe-robô, em {?}?",
-     {{"fpP", 150, 4000, nullptr, "kN"}, {.field = "fpG", .table = &Materials::landingGravity},
+     {{"fpP", 150, 4000, nullptr, "kN"}, {.field = "fpG", .table = &Materials::surfaceGravity},
       {"fpM", 150, 1000}}},
     {"fpM", "A balança de um posto rodoviário registra que um caminhão carregado pesa {fpP}. Qual é a massa do "
             "caminhão, em {?}? Considere g = {fpG}.",
@@ -443,7 +443,7 @@ const Statement gravitationalEnergyStatements[] = {
      {{"tiF", 0.5, 5, "t", "t"}, {"tiCos", 10, 60}, {.field = "tiD", .table = earth}, {"tiT", 49, 3000, "kJ", "kJ"}}},
     {"tiT", "Um astronauta ergue uma rocha de {tiF} a {tiCos} do solo {tiD:em}, onde a aceleração da gravidade é "
             "{tiD}. Qual é a energia potencial gravitacional da rocha em relação ao solo, em {?}?",
-     {{"tiF", 1, 20, nullptr, "g"}, {"tiCos", 0.5, 2, nullptr, "cm"}, {.field = "tiD", .table = &Materials::landingGravity},
+     {{"tiF", 1, 20, nullptr, "g"}, {"tiCos", 0.5, 2, nullptr, "cm"}, {.field = "tiD", .table = &Materials::surfaceGravity},
       {"tiT", 0.8, 150}}},
     {"tiF", "Uma caixa colocada numa prateleira a {tiCos} do chão tem energia potencial gravitacional de {tiT} em "
             "relação ao chão. Qual é a massa da caixa, em {?}? Considere g = {tiD}.",

@@ -103,18 +103,23 @@ const Item indexes[] = {
 
 // m/s
 const Item sound[] = {
-    {"ar", 340},       // 343 m/s at 20 ºC; books print 340
-    {"água", 1500},    // 1 482 m/s at 20 ºC
-    {"aço", 5000},     // 5 100 m/s in a thin bar
+    {"ar", 340, "no ar"},       // 343 m/s at 20 ºC; books print 340
+    {"água", 1500, "na água"},  // 1 482 m/s at 20 ºC
+    {"aço", 5000, "no aço"},    // 5 100 m/s in a thin bar
 };
 const Item light[] = {
     {"vácuo", 3e8},    // 299 792 458 m/s
 };
 
-// The solid ones of bodyG, as bodyG has them.
-const Item landingG[] = {
-    {"Lua", 1.6, "na Lua"},
-    {"Marte", 3.7, "em Marte"},
+// Thunder, an echo, a tuning fork heard across a room: sound that only travels in air.
+const Item soundAir[] = {
+    {"ar", 340, "no ar"},   // 343 m/s at 20 ºC; books print 340
+};
+
+// The bodies an astronaut stands, jumps and throws on; Jupiter has no ground.
+const Item surfaceG[] = {
+    {"Lua", 1.6, "na Lua"},       // 1,62 m/s²
+    {"Marte", 3.7, "em Marte"},   // 3,71 m/s²
 };
 
 }
@@ -132,13 +137,14 @@ const Table resistivity{"Ω·m", resistivities};
 const Table refractiveIndex{"", indexes};
 const Table soundSpeed{"m/s", sound};
 const Table lightSpeed{"m/s", light};
-const Table landingGravity{"m/s²", landingG};
+const Table soundInAir{"m/s", soundAir};
+const Table surfaceGravity{"m/s²", surfaceG};
 
 std::span<const Table* const> tables()
 {
     static const Table* const all[] = {&earthGravity, &bodyGravity, &liquidDensity, &solidDensity, &specificHeat,
                                        &meltingHeat, &boilingHeat, &linearExpansion, &volumeExpansion, &resistivity,
-                                       &refractiveIndex, &soundSpeed, &lightSpeed, &landingGravity};
+                                       &refractiveIndex, &soundSpeed, &lightSpeed, &soundInAir, &surfaceGravity};
     return all;
 }
 

@@ -12,7 +12,8 @@ struct Item
     // As the statement names it ("ferro", "água do mar", "Marte").
     const char* name;
     double value;
-    // Where it is, with its preposition, for a body ("na Lua", "em Marte"); null otherwise.
+    // Where it is, with its preposition, for a body or a medium ("na Lua", "no ar"); null
+    // otherwise.
     const char* in = nullptr;
 };
 
@@ -38,8 +39,10 @@ extern const Table resistivity;
 extern const Table refractiveIndex;
 extern const Table soundSpeed;
 extern const Table lightSpeed;
-// g on the bodies a probe or an astronaut sets foot on: the Moon and Mars, not Jupiter's clouds.
-extern const Table landingGravity;
+// Sound where only air can carry it (thunder, an echo).
+extern const Table soundInAir;
+// g on the bodies an astronaut can stand on: the Moon and Mars.
+extern const Table surfaceGravity;
 
 // Every table, for the checks that a statement's value is one of them.
 std::span<const Table* const> tables();
