@@ -5,6 +5,7 @@
 #include "exercises/Levels.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -28,28 +29,30 @@ constexpr int indentedRole = Qt::UserRole + 1;
 
 // Indents the topics under their area in the chooser's list. The indent is drawn, not
 // typed, so an item's text starts with the topic's name and typing the name reaches it.
-class IndentDelegate : public QAbstractItemDelegate
+class IndentDelegate : public QStyledItemDelegate
 {
 public:
-    // Draws through the chooser's own delegate, which it takes over.
-    explicit IndentDelegate(QAbstractItemDelegate* base, QObject* parent)
-        : QAbstractItemDelegate(parent)
-        , m_base(base)
-    {
-        m_base->setParent(this);
-    }
+    using QStyledItemDelegate::QStyledItemDelegate;
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
-        QStyleOptionViewItem shifted(option);
-        if (index.data(indentedRole).toBool())
-            shifted.rect.adjust(indent(option), 0, 0, 0);
-        m_base->paint(painter, shifted, index);
+        if (!index.data(indentedRole).toBool()) {
+            QStyledItemDelegate::paint(painter, option, index);
+            return;
+        }
+        QStyleOptionViewItem item(option);
+        initStyleOption(&item, index);
+        const QWidget* view = item.widget;
+        QStyle* style = view ? view->style() : QApplication::style();
+        // The row's background across its whole width, its text indented.
+        style->drawPrimitive(QStyle::PE_PanelItemViewItem, &item, painter, view);
+        item.rect.adjust(indent(item), 0, 0, 0);
+        style->drawControl(QStyle::CE_ItemViewItem, &item, painter, view);
     }
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
-        QSize size = m_base->sizeHint(option, index);
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
         if (index.data(indentedRole).toBool())
             size.rwidth() += indent(option);
         return size;
@@ -57,8 +60,6 @@ public:
 
 private:
     static int indent(const QStyleOptionViewItem& option) { return option.fontMetrics.averageCharWidth() * 3; }
-
-    QAbstractItemDelegate* m_base;
 };
 
 }
@@ -80,7 +81,7 @@ ExerciseWindow::ExerciseWindow(QWidget* parent, Progress progress)
     };
     m_topic = new QComboBox(this);
     named(m_topic, "exTopic", QStringLiteral("Tópico"));
-    m_topic->setItemDelegate(new IndentDelegate(m_topic->itemDelegate(), m_topic));
+    m_topic->setItemDelegate(new IndentDelegate(m_topic));
     m_level = new QComboBox(this);
     named(m_level, "exLevel", QStringLiteral("Nível"));
     for (const Level l : Levels::all)
@@ -202,10 +203,13 @@ void ExerciseWindow::showEvent(QShowEvent* event)
 void ExerciseWindow::fillTopics()
 {
     m_topic->clear();
+    QFont areaFont = m_topic->font();
+    areaFont.setBold(true);
     const auto areas = ProblemCatalogue::areas();
     for (std::size_t a = 0; a < areas.size(); ++a) {
         m_topic->addItem(QStringLiteral("%1 – Misturar a área").arg(QString::fromUtf8(areas[a].name)),
                          areaPrefix + QString::number(a));
+        m_topic->setItemData(m_topic->count() - 1, areaFont, Qt::FontRole);
         for (const Problems::TopicProblems& p : areas[a].problems) {
             m_topic->addItem(QString(), QString::fromLatin1(p.button));
             m_topic->setItemData(m_topic->count() - 1, true, indentedRole);
@@ -309,6 +313,8 @@ void ExerciseWindow::newExercise()
     } else {
         m_unit->addItem(e.askedUnitName());
     }
+    // A pure number, or a unit with no other of its kind: nothing to choose.
+    m_unit->setEnabled(m_unit->count() > 1);
 }
 
 void ExerciseWindow::setFeedback(const QString& text)
