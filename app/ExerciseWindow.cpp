@@ -296,6 +296,7 @@ void ExerciseWindow::newExercise()
     m_numberEdit->setText(e.code());
     m_answer->clear();
     m_working->clear();
+    m_saveProblem.clear();
     setNote({});
     setFeedback({});
     m_unit->clear();
@@ -326,8 +327,12 @@ void ExerciseWindow::setFeedback(const QString& text)
     QAccessible::updateAccessibility(&event);
 }
 
-void ExerciseWindow::setNote(const QString& text)
+void ExerciseWindow::setNote(const QString& verdictNote)
 {
+    m_verdictNote = verdictNote;
+    QString text = verdictNote;
+    if (!m_saveProblem.isEmpty())
+        text += (text.isEmpty() ? QString() : QStringLiteral("\n")) + m_saveProblem;
     m_note->setText(text);
     m_note->setVisible(!text.isEmpty());
 }
@@ -337,10 +342,10 @@ void ExerciseWindow::saveProgress()
     if (!m_progress.unsaved())
         return;
     m_progress.save();
+    m_saveProblem = m_progress.problem();
+    setNote(m_verdictNote);
     // Saving brings in what another copy of the program recorded meanwhile.
     labelTopics();
-    if (!m_progress.problem().isEmpty())
-        setNote(m_note->text().isEmpty() ? m_progress.problem() : m_note->text() + u'\n' + m_progress.problem());
 }
 
 void ExerciseWindow::showWorking()

@@ -50,7 +50,8 @@ private:
     void showWorking();
     void saveProgress();
     void setFeedback(const QString& text);
-    void setNote(const QString& text);
+    // The verdict's note, and under it what went wrong saving the progress, if anything.
+    void setNote(const QString& verdictNote);
 
     Progress m_progress;
     Attempt m_attempt;
@@ -59,6 +60,8 @@ private:
     // The level the student chose, kept through topics that have only the first.
     Level m_wantedLevel = Level::Formula;
     QHash<QString, bool> m_hasConversions;
+    QString m_verdictNote;
+    QString m_saveProblem;
 
     QComboBox* m_topic;
     QComboBox* m_level;

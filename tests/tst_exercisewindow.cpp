@@ -50,6 +50,7 @@ private slots:
     void studentSession();
     void resetAsksWithNoAsDefault();
     void damagedProgressIsSetAside();
+    void unsavedProgressIsSaid();
 };
 
 namespace {
@@ -436,6 +437,25 @@ void TestExerciseWindow::damagedProgressIsSetAside()
     QVERIFY(part<QLabel>(&window, "exFeedback")->text().contains(QStringLiteral("danificado")));
     QVERIFY(!QFile::exists(path));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+}
+
+void TestExerciseWindow::unsavedProgressIsSaid()
+{
+    // A damaged file in a folder that nothing can be renamed in, root or not.
+    if (!QFile::exists(QStringLiteral("/proc/version")))
+        QSKIP("no /proc on this system");
+    ExerciseWindow window(nullptr, Progress(QStringLiteral("/proc/version")));
+    QVERIFY(part<QLabel>(&window, "exFeedback")->text().contains(QStringLiteral("não pôde ser renomeado")));
+    auto* note = part<QLabel>(&window, "exNote");
+    QVERIFY(note->text().isEmpty());
+    // Each exercise answered says again that it is not kept, once.
+    for (int i = 0; i < 2; ++i) {
+        part<QPushButton>(&window, "exSolution")->click();
+        part<QPushButton>(&window, "exSolution")->click();
+        QCOMPARE(note->text().count(QStringLiteral("não será gravado")), 1);
+        part<QPushButton>(&window, "exNext")->click();
+        QVERIFY(note->text().isEmpty());
+    }
 }
 
 VELQUORA_TEST_MAIN(TestExerciseWindow)
