@@ -4,6 +4,7 @@
 #include "app/PdfFile.h"
 #include "catalogue/BookNames.h"
 #include "catalogue/ProblemCatalogue.h"
+#include "exercises/Levels.h"
 
 #include <QBuffer>
 #include <QPdfWriter>
@@ -17,11 +18,6 @@ namespace {
 // Past this many indexes a topic has no other exercise to give.
 constexpr int redrawsAtMost = 200;
 
-QString levelName(Level level)
-{
-    return level == Level::Formula ? QStringLiteral("Nível 1 – valores nas unidades da fórmula")
-                                   : QStringLiteral("Nível 2 – com conversões");
-}
 
 QString listName(const Request& request, int version)
 {
@@ -44,13 +40,13 @@ QString topicsLine(const Request& request)
     for (const QString& button : request.topics.mid(0, request.count)) {
         QString name = BookNames::of(button);
         const Problems::TopicProblems* problems = ProblemCatalogue::ofButton(button);
-        if (problems && !hasConversions(*problems)) {
+        if (problems && !Levels::hasConversions(*problems)) {
             name += QStringLiteral(" (nível único)");
             oneLevel = true;
         }
         names << name;
     }
-    QString line = names.join(QStringLiteral(", ")) + QStringLiteral(" · ") + levelName(request.level);
+    QString line = names.join(QStringLiteral(", ")) + QStringLiteral(" · ") + Levels::name(request.level);
     if (oneLevel)
         line += QStringLiteral(". Nível único: os valores do tópico têm uma unidade só e não pedem conversão.");
     return line;
@@ -140,6 +136,10 @@ std::vector<Exercise> exercises(const Request& request, int version)
     if (request.topics.isEmpty())
         return out;
     const std::uint32_t number = numberOf(request, version);
+    // Neighbours with different versions never share an exercise at the same place.
+    std::vector<std::vector<Exercise>> earlier;
+    for (int v = 0; v < version; ++v)
+        earlier.push_back(exercises(request, v));
     QSet<QString> seen;
     // Topics with no new exercise left (a few angles make all the mirror exercises).
     QSet<QString> spent;
@@ -148,11 +148,18 @@ std::vector<Exercise> exercises(const Request& request, int version)
             const QString& button = request.topics[(i - 1 + t) % request.topics.size()];
             if (spent.contains(button))
                 continue;
+            const auto taken = [&](const Exercise& ex) {
+                if (seen.contains(ex.text))
+                    return true;
+                return std::any_of(earlier.begin(), earlier.end(), [&](const std::vector<Exercise>& list) {
+                    return out.size() < list.size() && list[out.size()].text == ex.text;
+                });
+            };
             int index = i;
             Exercise ex = ExerciseGenerator::make(button, request.level, number, index);
-            while ((!ex.valid || seen.contains(ex.text)) && index < i + redrawsAtMost)
+            while ((!ex.valid || taken(ex)) && index < i + redrawsAtMost)
                 ex = ExerciseGenerator::make(button, request.level, number, ++index);
-            if (!ex.valid || seen.contains(ex.text)) {
+            if (!ex.valid || taken(ex)) {
                 spent.insert(button);
                 continue;
             }
@@ -162,11 +169,6 @@ std::vector<Exercise> exercises(const Request& request, int version)
         }
     }
     return out;
-}
-
-bool hasConversions(const Problems::TopicProblems& problems)
-{
-    return ExerciseGenerator::levels(QString::fromLatin1(problems.button)) == 2;
 }
 
 QString printed(const QString& text)

@@ -38,9 +38,6 @@ QString versionName(int version);
 // is shorter than asked.
 std::vector<Exercise> exercises(const Request& request, int version = 0);
 
-// Whether the topic's exercises at the level with conversions give or ask any value in
-// another unit; a topic whose rows have one unit each has one level only.
-bool hasConversions(const Problems::TopicProblems& problems);
 
 // The statement or working as printed: degrees with the degree sign, "30 °C" and "60°",
 // where the program writes "º" (the ordinal of "nº" stays).

@@ -1,5 +1,7 @@
 #include "app/ExerciseListDialog.h"
 
+#include "exercises/Levels.h"
+
 #include "app/ExerciseList.h"
 #include "catalogue/Catalogue.h"
 
@@ -28,8 +30,8 @@ ExerciseListDialog::ExerciseListDialog(const QString& currentTopic, Level level,
         }
     }
     m_level = new QComboBox(this);
-    m_level->addItem(QStringLiteral("Nível 1 – valores nas unidades da fórmula"));
-    m_level->addItem(QStringLiteral("Nível 2 – com conversões"));
+    for (Level level : Levels::all)
+        m_level->addItem(Levels::name(level));
     m_level->setCurrentIndex(int(level) - 1);
     m_count = new QSpinBox(this);
     m_count->setRange(1, ExerciseList::maxCount);

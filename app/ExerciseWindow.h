@@ -1,8 +1,9 @@
 #pragma once
 
-#include "exercises/Exercise.h"
+#include "exercises/Attempt.h"
 #include "exercises/Progress.h"
 
+#include <QHash>
 #include <QWidget>
 
 class QComboBox;
@@ -12,7 +13,8 @@ class QPlainTextEdit;
 class QPushButton;
 
 // "Exercícios – Velquora": an exercise of the chosen topic (or of any topic of an area),
-// its answer checked, its working shown, the student's progress kept.
+// its answer judged by the attempt's rules, its working shown, the student's progress
+// kept. The window shows what the attempt says; it decides nothing itself.
 class ExerciseWindow : public QWidget
 {
     Q_OBJECT
@@ -22,31 +24,48 @@ public:
 
     // Opens on a topic (one without problems leaves the choice as it was).
     void showTopic(const Topic& topic);
-    const Exercise& exercise() const { return m_exercise; }
+    const Exercise& exercise() const { return m_attempt.exercise(); }
+    const Attempt& attempt() const { return m_attempt; }
 
     void check();
     void showSolution();
     void next();
-    // "4821-3" (or "4821", the first of that number) brings that exercise back.
-    void goToNumber(const QString& code);
+    // "4821-3" (or "4821", the first of that number) brings that exercise back; anything
+    // else is said, the exercise on show stays and the number box shows it again.
+    bool goToNumber(const QString& code);
     void generateList();
     void resetProgress();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void fillTopics();
+    void labelTopics();
+    void topicChosen();
+    void fitLevels();
+    Level level() const;
     void newExercise();
+    void numberEdited();
+    void showWorking();
+    void saveProgress();
     void setFeedback(const QString& text);
-    void recordFirst(bool right);
+    // The verdict's note, and under it what went wrong saving the progress, if anything.
+    void setNote(const QString& verdictNote);
 
     Progress m_progress;
-    Exercise m_exercise;
+    Attempt m_attempt;
     std::uint32_t m_number = 1;
     int m_index = 1;
-    int m_wrongTries = 0;
-    bool m_recorded = false;
+    // The level the student chose, kept through topics that have only the first.
+    Level m_wantedLevel = Level::Formula;
+    QHash<QString, bool> m_hasConversions;
+    QString m_verdictNote;
+    QString m_saveProblem;
 
     QComboBox* m_topic;
     QComboBox* m_level;
+    QLabel* m_levelNote;
     QLineEdit* m_numberEdit;
     QLabel* m_statement;
     QLineEdit* m_answer;

@@ -16,7 +16,9 @@
 #include "controls/XPMenu.h"
 #include "ui_fMain.h"
 
+#include <QApplication>
 #include <QDesktopServices>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMessageBox>
 #include <QScreen>
@@ -101,9 +103,28 @@ TfrmMain::TfrmMain(QWidget* parent)
     connectNavigation();
     connectMenu();
     centreOnScreen();
+    // Ctrl+E, like Ctrl+G, must open its window from a field too (eventFilter).
+    qApp->installEventFilter(this);
 }
 
-TfrmMain::~TfrmMain() = default;
+TfrmMain::~TfrmMain()
+{
+    qApp->removeEventFilter(this);
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    // A line edit claims Ctrl+E for "end of line" on X11, before any shortcut of the
+    // window; the field lets it through to the menu instead, as it lets Ctrl+G.
+    if (event->type() != QEvent::ShortcutOverride)
+        return false;
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this
+        || QKeySequence(static_cast<QKeyEvent*>(event)->keyCombination()) != ui->Exercicios1->shortcut())
+        return false;
+    event->ignore();
+    return true;
+}
 
 void TfrmMain::centreOnScreen()
 {

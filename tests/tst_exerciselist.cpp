@@ -3,6 +3,7 @@
 // the same exercise twice, its versions differ, and a topic marked as having one level
 // never gives a conversion; degrees are printed with the degree sign; a file that cannot
 // take the list is never called written.
+#include "exercises/Levels.h"
 #include "app/ExerciseList.h"
 #include "app/PdfFile.h"
 #include "app/TopicNames.h"
@@ -126,7 +127,7 @@ void TestExerciseList::exercises()
     request.count = ExerciseList::maxCount;
     request.number = 4821;
     request.versions = 2;
-    const bool conversions = ExerciseList::hasConversions(*ProblemCatalogue::ofButton(button));
+    const bool conversions = Levels::hasConversions(*ProblemCatalogue::ofButton(button));
     QStringList versionA;
     for (int version = 0; version < request.versions; ++version) {
         const std::vector<Exercise> list = ExerciseList::exercises(request, version);
