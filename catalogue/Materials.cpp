@@ -111,6 +111,34 @@ const Item light[] = {
     {"vácuo", 3e8},    // 299 792 458 m/s
 };
 
+// V: the nominal voltages of Brazilian homes (ANEEL, PRODIST Módulo 8).
+const Item mains[] = {
+    {"127 V", 127},
+    {"220 V", 220},
+};
+// Ω·m, as in resistivities above, one metal each for the situations that name it: house
+// wiring is of copper (NBR 5410), power lines of aluminium, heating elements of nichrome,
+// lamp filaments of tungsten.
+const Item copper[] = {
+    {"cobre", 1.7e-8},
+};
+const Item aluminium[] = {
+    {"alumínio", 2.8e-8},
+};
+const Item nichrome[] = {
+    {"níquel-cromo", 1.1e-6},
+};
+const Item tungsten[] = {
+    {"tungstênio", 5.6e-8},
+};
+// C, in modulus, with the article a statement needs: e = 1,602 · 10⁻¹⁹ C (CODATA 2018),
+// printed 1,6 · 10⁻¹⁹ by the books; the alpha particle carries 2e.
+const Item particles[] = {
+    {"um elétron", 1.6e-19},
+    {"um próton", 1.6e-19},
+    {"uma partícula alfa", 3.2e-19},
+};
+
 }
 
 const Table earthGravity{"m/s²", earthG};
@@ -127,11 +155,27 @@ const Table refractiveIndex{"", indexes};
 const Table soundSpeed{"m/s", sound};
 const Table lightSpeed{"m/s", light};
 
+// Tables of the electricity areas, declared where they are used.
+extern const Table mainsVoltage;
+extern const Table copperResistivity;
+extern const Table aluminiumResistivity;
+extern const Table nichromeResistivity;
+extern const Table tungstenResistivity;
+extern const Table chargedParticles;
+const Table mainsVoltage{"V", mains};
+const Table copperResistivity{"Ω·m", copper};
+const Table aluminiumResistivity{"Ω·m", aluminium};
+const Table nichromeResistivity{"Ω·m", nichrome};
+const Table tungstenResistivity{"Ω·m", tungsten};
+const Table chargedParticles{"C", particles};
+
 std::span<const Table* const> tables()
 {
     static const Table* const all[] = {&earthGravity, &bodyGravity, &liquidDensity, &solidDensity, &specificHeat,
                                        &meltingHeat, &boilingHeat, &linearExpansion, &volumeExpansion, &resistivity,
-                                       &refractiveIndex, &soundSpeed, &lightSpeed};
+                                       &refractiveIndex, &soundSpeed, &lightSpeed,
+                                       &mainsVoltage, &copperResistivity, &aluminiumResistivity, &nichromeResistivity,
+                                       &tungstenResistivity, &chargedParticles};
     return all;
 }
 
