@@ -100,7 +100,7 @@ const Statement coulombStatements[] = {
     {"lcq2",
      "Uma carga puntiforme fixa de {lcQ1} exerce, no vácuo, uma força de {lcF} sobre uma carga de prova q "
      "colocada a {lcd} dela. Qual é o módulo de q, em {?}?",
-     {{"lcQ1", 2, 10, "µC", "µC"}, {"lcd", 10, 50, "cm", "cm"}, {"lcF", 0.01, 5}, {"lcq2", 0.1, 10, "µC", "µC nC"}}},
+     {{"lcQ1", 2, 10, "µC", "µC"}, {"lcd", 10, 50, "cm", "cm"}, {"lcF", 0.01, 5}, {"lcq2", 0.1, 10, "µC", "µC"}}},
     {"lcq2",
      "A cúpula de um gerador de Van de Graaff, com carga de {lcQ1}, repele com força de {lcF} uma bolinha de "
      "isopor recoberta de papel-alumínio, pendurada a {lcd} do centro da cúpula. Qual é a carga q da bolinha, "
@@ -187,8 +187,8 @@ const Statement potentialEnergyStatements[] = {
      {{"epeQ2", 1, 5, "µC", "µC"}, {"epeD", 5, 50, "cm", "cm"}, {"epeE", 0.05, 3}, {"epeQ1", 0.5, 10, "µC", "µC"}}},
     {"epeQ1",
      "Uma bolinha de carga {epeQ2} é trazida de muito longe até {epeD} do centro da cúpula de um gerador de Van "
-     "de Graaff, eletrizada com carga de mesmo sinal, e o par passa a ter energia potencial elétrica de {epeE}. "
-     "Qual é a carga Q da cúpula, em {?}?",
+     "de Graaff, cuja carga tem o mesmo sinal, e o par passa a ter energia potencial elétrica de {epeE}. Qual é a "
+     "carga Q da cúpula, em {?}?",
      {{"epeQ2", 10, 100, "nC", "nC"}, {"epeD", 20, 60, "cm", "cm"}, {"epeE", 1e-3, 0.02},
       {"epeQ1", 0.5, 10, "µC", "µC"}}},
     {"epeQ1",
