@@ -122,6 +122,19 @@ const Item surfaceG[] = {
     {"Marte", 3.7, "em Marte"},   // 3,71 m/s²
 };
 
+// V: the nominal voltages of Brazilian homes (ANEEL, PRODIST Módulo 8).
+const Item mains[] = {
+    {"127 V", 127},
+    {"220 V", 220},
+};
+// C, in modulus, with the article a statement needs: e = 1,602 · 10⁻¹⁹ C (CODATA 2018),
+// printed 1,6 · 10⁻¹⁹ by the books; the alpha particle carries 2e.
+const Item particles[] = {
+    {"um elétron", 1.6e-19},
+    {"um próton", 1.6e-19},
+    {"uma partícula alfa", 3.2e-19},
+};
+
 }
 
 const Table earthGravity{"m/s²", earthG};
@@ -140,11 +153,22 @@ const Table lightSpeed{"m/s", light};
 const Table soundInAir{"m/s", soundAir};
 const Table surfaceGravity{"m/s²", surfaceG};
 
+const Table mainsVoltage{"V", mains};
+// One metal each, for the situations that name it: house wiring is of copper (NBR 5410),
+// power lines of aluminium, lamp filaments of tungsten, heating elements of nichrome.
+const Table copperResistivity{"Ω·m", std::span(resistivities).subspan(0, 1)};
+const Table aluminiumResistivity{"Ω·m", std::span(resistivities).subspan(1, 1)};
+const Table tungstenResistivity{"Ω·m", std::span(resistivities).subspan(3, 1)};
+const Table nichromeResistivity{"Ω·m", std::span(resistivities).subspan(5, 1)};
+const Table chargedParticles{"C", particles};
+
 std::span<const Table* const> tables()
 {
     static const Table* const all[] = {&earthGravity, &bodyGravity, &liquidDensity, &solidDensity, &specificHeat,
                                        &meltingHeat, &boilingHeat, &linearExpansion, &volumeExpansion, &resistivity,
-                                       &refractiveIndex, &soundSpeed, &lightSpeed, &soundInAir, &surfaceGravity};
+                                       &refractiveIndex, &soundSpeed, &lightSpeed, &soundInAir, &surfaceGravity,
+                                       &mainsVoltage, &copperResistivity, &aluminiumResistivity, &nichromeResistivity,
+                                       &tungstenResistivity, &chargedParticles};
     return all;
 }
 

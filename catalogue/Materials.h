@@ -44,6 +44,16 @@ extern const Table soundInAir;
 // g on the bodies an astronaut can stand on: the Moon and Mars.
 extern const Table surfaceGravity;
 
+// The nominal voltages of Brazilian homes, 127 and 220 V.
+extern const Table mainsVoltage;
+// One metal each of resistivity.
+extern const Table copperResistivity;
+extern const Table aluminiumResistivity;
+extern const Table nichromeResistivity;
+extern const Table tungstenResistivity;
+// The electron's, the proton's and the alpha particle's charges, in modulus.
+extern const Table chargedParticles;
+
 // Every table, for the checks that a statement's value is one of them.
 std::span<const Table* const> tables();
 
