@@ -79,6 +79,18 @@ const Item volume[] = {
     {"gasolina", 9.6e-4},   // 9,5 · 10⁻⁴
     {"glicerina", 5e-4},    // 5,0 · 10⁻⁴
 };
+// Books derive a solid's surface and volume coefficients from the linear one: 2α and 3α.
+const Item surface[] = {
+    {"alumínio", 4.8e-5}, {"cobre", 3.4e-5}, {"aço", 2.2e-5}, {"ferro", 2.4e-5}, {"latão", 4.0e-5},
+};
+const Item solidVolume[] = {
+    {"alumínio", 7.2e-5}, {"cobre", 5.1e-5}, {"aço", 3.3e-5}, {"ferro", 3.6e-5}, {"latão", 6.0e-5},
+};
+
+// atm·L/(mol·K)
+const Item gas[] = {
+    {"R", 0.082},   // 0,08206 atm·L/(mol·K)
+};
 
 // Ω·m, at 20 ºC
 const Item resistivities[] = {
@@ -146,6 +158,19 @@ const Table meltingHeat{"cal/g", melting};
 const Table boilingHeat{"cal/g", boiling};
 const Table linearExpansion{"ºC⁻¹", linear};
 const Table volumeExpansion{"ºC⁻¹", volume};
+// The part of a table a situation fixes: water in a kettle, a pan's metal, a steel rail.
+const Table waterHeat{"cal/(g·ºC)", std::span(heats).first(1)};
+const Table iceHeat{"cal/(g·ºC)", std::span(heats).subspan(1, 1)};
+const Table metalHeat{"cal/(g·ºC)", std::span(heats).subspan(2, 3)};
+const Table iceMelting{"cal/g", std::span(melting).first(1)};
+const Table metalMelting{"cal/g", std::span(melting).subspan(1, 2)};
+const Table waterBoiling{"cal/g", std::span(boiling).first(1)};
+const Table steelExpansion{"ºC⁻¹", std::span(linear).subspan(2, 1)};
+const Table metalExpansion{"ºC⁻¹", std::span(linear).first(5)};
+const Table surfaceExpansion{"ºC⁻¹", surface};
+const Table fuelExpansion{"ºC⁻¹", std::span(volume).subspan(1, 2)};
+const Table solidVolumeExpansion{"ºC⁻¹", solidVolume};
+const Table gasConstant{"atm·L/(mol·K)", gas};
 const Table resistivity{"Ω·m", resistivities};
 const Table refractiveIndex{"", indexes};
 const Table soundSpeed{"m/s", sound};
@@ -168,7 +193,10 @@ std::span<const Table* const> tables()
                                        &meltingHeat, &boilingHeat, &linearExpansion, &volumeExpansion, &resistivity,
                                        &refractiveIndex, &soundSpeed, &lightSpeed, &soundInAir, &surfaceGravity,
                                        &mainsVoltage, &copperResistivity, &aluminiumResistivity, &nichromeResistivity,
-                                       &tungstenResistivity, &chargedParticles};
+                                       &tungstenResistivity, &chargedParticles,
+                                       &waterHeat, &iceHeat, &metalHeat, &iceMelting, &metalMelting,
+                                       &waterBoiling, &steelExpansion, &metalExpansion, &surfaceExpansion,
+                                       &fuelExpansion, &solidVolumeExpansion, &gasConstant};
     return all;
 }
 

@@ -35,6 +35,22 @@ extern const Table meltingHeat;
 extern const Table boilingHeat;
 extern const Table linearExpansion;
 extern const Table volumeExpansion;
+// Parts of the tables above for situations that fix the material: water in a kettle, ice
+// in a freezer, a pan of aluminium, iron or copper, a steel rail, fuel in a tank; and the
+// surface and volume coefficients of the metals.
+extern const Table waterHeat;
+extern const Table iceHeat;
+extern const Table metalHeat;
+extern const Table iceMelting;
+extern const Table metalMelting;
+extern const Table waterBoiling;
+extern const Table steelExpansion;
+extern const Table metalExpansion;
+extern const Table surfaceExpansion;
+extern const Table fuelExpansion;
+extern const Table solidVolumeExpansion;
+// R in the unit the Clapeyron page takes it, 0,082 atm·L/(mol·K).
+extern const Table gasConstant;
 extern const Table resistivity;
 extern const Table refractiveIndex;
 extern const Table soundSpeed;

@@ -1,308 +1,792 @@
 #include "catalogue/AreaProblems.h"
 
-// Thermology's exercises. The statements never make a word agree with a unit ("foram
-// necessárias … cal" would read wrong in kJ), since the level with conversions may give
-// any value in another unit.
+// Thermology's exercises: thermometers, kettles, pans, rails, tyres and cylinders. The
+// statements never make a word agree with a unit ("foram necessárias … cal" would read
+// wrong in kJ), since the level with conversions may give any value in another unit. A
+// body that cools or gives off heat has a negative Δt and Q, and the statement says so.
 namespace Termologia {
 
 namespace {
 
-using Problems::Range;
+using Problems::Draw;
 using Problems::Statement;
 using Problems::TopicProblems;
+using Problems::Value;
 
-// The scale pages are the conversion itself: their values stay in their own scales.
-const Range celsiusFahrenheitRanges[] = {
-    {"ecfc", -20, 100},
-    {"ecff", -4, 212},
-};
+// A value a table gives: a material's, or R.
+constexpr Value table(const char* field, const Materials::Table& t)
+{
+    return {.field = field, .table = &t};
+}
 
+// The scale pages are the conversion itself: their values stay in their own scales, so
+// each has one level. Weather −20 to 40 °C, a fever 37,5 to 40 °C, an oven 160 to 240 °C,
+// a candy syrup 110 to 155 °C, liquid nitrogen −196 °C, a steelworks' furnace 500 to
+// 1 500 °C, Mars 150 to 290 K, Venus about 737 K (NASA fact sheets).
 const Statement celsiusFahrenheitStatements[] = {
-    {"ecff", "Um termômetro de laboratório indica que uma amostra de água está a {ecfc}. Qual é essa temperatura na escala Fahrenheit, em {?}?"},
-    {"ecff", "Um estudante vai enviar a um colega dos Estados Unidos o resultado de uma medida: a temperatura de um líquido é {ecfc}. Que valor ele deve informar na escala Fahrenheit, em {?}?"},
-    {"ecfc", "Uma receita norte-americana pede que uma calda seja mantida a {ecff}. Qual é essa temperatura na escala Celsius, em {?}?"},
-    {"ecfc", "Um termômetro graduado na escala Fahrenheit, mergulhado num líquido, marca {ecff}. Quanto marcaria um termômetro Celsius no mesmo líquido, em {?}?"},
-};
-
-const Range celsiusKelvinRanges[] = {
-    {"eckc", -100, 300},
-    {"eckk", 173, 573},
+    {"ecff", "A previsão do tempo anuncia para amanhã, em Porto Alegre, máxima de {ecfc}. Um turista norte-americano "
+             "quer saber quanto isso marca na escala Fahrenheit. Qual é esse valor, em {?}?",
+     {{"ecfc", 8, 40}, {"ecff", 46, 104}}},
+    {"ecff", "Numa viagem aos Estados Unidos, uma criança tem febre e o termômetro da família indica {ecfc}. O médico "
+             "que a atende usa a escala Fahrenheit. Que temperatura os pais devem informar, em {?}?",
+     {{"ecfc", 37.5, 40}, {"ecff", 99.5, 104}}},
+    {"ecff", "Uma receita brasileira manda assar um bolo em forno a {ecfc}, mas o forno de um apartamento em Nova York "
+             "tem o painel graduado em Fahrenheit. Em que temperatura o forno deve ser ajustado, em {?}?",
+     {{"ecfc", 160, 240}, {"ecff", 320, 464}}},
+    {"ecfc", "Uma receita norte-americana pede que o forno seja preaquecido a {ecff}. Qual é essa temperatura na "
+             "escala Celsius, em {?}?",
+     {{"ecff", 300, 450}, {"ecfc", 148, 233}}},
+    {"ecfc", "Num dia de inverno em Chicago, os termômetros de rua marcam {ecff}. Quanto marcaria um termômetro "
+             "graduado na escala Celsius, em {?}?",
+     {{"ecff", -4, 40}, {"ecfc", -20, 4.5}}},
+    {"ecfc", "Um termômetro digital, ajustado por engano na escala Fahrenheit, indica {ecff} ao medir a temperatura de "
+             "uma pessoa. Qual é essa temperatura na escala Celsius, em {?}?",
+     {{"ecff", 97, 104}, {"ecfc", 36, 40}}},
+    {"ecfc", "Uma receita norte-americana de doce pede que a calda de açúcar seja aquecida até {ecff}. Qual é essa "
+             "temperatura na escala Celsius, em {?}?",
+     {{"ecff", 230, 310}, {"ecfc", 110, 155}}},
 };
 
 const Statement celsiusKelvinStatements[] = {
-    {"eckk", "Em um experimento, um gás é mantido a {eckc}. Qual é a temperatura do gás na escala Kelvin, em {?}?"},
-    {"eckk", "Um termômetro Celsius colocado em contato com uma substância marca {eckc}. Qual é a temperatura absoluta dessa substância, em {?}?"},
-    {"eckc", "Um cientista registra que uma amostra de gás está à temperatura absoluta de {eckk}. Qual é essa temperatura na escala Celsius, em {?}?"},
-    {"eckc", "O sensor de um forno industrial indica {eckk}. Quanto indicaria um termômetro graduado na escala Celsius, em {?}?"},
-};
-
-const Range fahrenheitKelvinRanges[] = {
-    {"efkk", 233, 478},
-    {"efkf", -40, 400},
+    {"eckk", "Um frasco térmico de laboratório guarda nitrogênio líquido a {eckc}. Qual é essa temperatura na escala "
+             "Kelvin, em {?}?",
+     {{"eckc", -205, -196}, {"eckk", 68, 77}}},
+    {"eckk", "Uma estação de pesquisa na Antártida registra, num dia de inverno, a temperatura de {eckc}. Qual é essa "
+             "temperatura na escala Kelvin, em {?}?",
+     {{"eckc", -60, -15}, {"eckk", 213, 258}}},
+    {"eckk", "O termômetro do forno de uma siderúrgica indica {eckc}. Qual é a temperatura absoluta no forno, em {?}?",
+     {{"eckc", 500, 1500}, {"eckk", 773, 1773}}},
+    {"eckc", "O sensor de um forno industrial, graduado na escala Kelvin, indica {eckk}. Quanto indicaria um "
+             "termômetro graduado na escala Celsius, em {?}?",
+     {{"eckk", 773, 1773}, {"eckc", 500, 1500}}},
+    {"eckc", "Um robô explorador registra, na superfície de Marte, a temperatura de {eckk}. Qual é essa temperatura na "
+             "escala Celsius, em {?}?",
+     {{"eckk", 150, 290}, {"eckc", -123, 17}}},
+    {"eckc", "Num laboratório de física, um sensor calibrado na escala Kelvin indica que a água de um béquer está a "
+             "{eckk}. Qual é essa temperatura na escala Celsius, em {?}?",
+     {{"eckk", 280, 370}, {"eckc", 7, 97}}},
 };
 
 const Statement fahrenheitKelvinStatements[] = {
-    {"efkk", "O manual de um equipamento norte-americano informa que um óleo deve ser aquecido a {efkf}. Qual é essa temperatura na escala Kelvin, em {?}?"},
-    {"efkk", "Um termômetro Fahrenheit marca {efkf} ao medir a temperatura de um gás. Qual é a temperatura absoluta do gás, em {?}?"},
-    {"efkf", "Um gás está à temperatura absoluta de {efkk}. Quanto marcaria um termômetro Fahrenheit colocado em contato com ele, em {?}?"},
-    {"efkf", "Num laboratório, uma substância é mantida a {efkk}. Qual é essa temperatura na escala Fahrenheit, em {?}?"},
+    {"efkk", "O manual de uma fritadeira norte-americana recomenda aquecer o óleo a {efkf}. Qual é essa temperatura na "
+             "escala Kelvin, em {?}?",
+     {{"efkf", 325, 375}, {"efkk", 435, 464}}},
+    {"efkk", "Num dia de inverno em Nova York, a temperatura é de {efkf}. Qual é essa temperatura na escala Kelvin, "
+             "em {?}?",
+     {{"efkf", 5, 45}, {"efkk", 258, 281}}},
+    {"efkk", "A água da piscina aquecida de um hotel em Miami é mantida a {efkf}. Qual é a temperatura absoluta da "
+             "água, em {?}?",
+     {{"efkf", 78, 88}, {"efkk", 298, 305}}},
+    {"efkf", "Segundo uma reportagem científica, a temperatura da superfície de Vênus é de cerca de {efkk}. Qual é "
+             "essa temperatura na escala Fahrenheit, em {?}?",
+     {{"efkk", 720, 750}, {"efkf", 836, 890}}},
+    {"efkf", "Um freezer de laboratório conserva vacinas a {efkk}. Quanto marcaria um termômetro Fahrenheit colocado "
+             "dentro dele, em {?}?",
+     {{"efkk", 193, 253}, {"efkf", -113, -4}}},
+    {"efkf", "Um forno de pizza a lenha trabalha a {efkk}. Qual é essa temperatura na escala Fahrenheit, em {?}?",
+     {{"efkk", 623, 773}, {"efkf", 662, 932}}},
 };
 
-const Range sensibleHeatRanges[] = {
-    {"csQ", 200, 100000, "kcal J"},
-    {"csM", 50, 2000, "kg"},
-    {"csC", 0.09, 1.0},
-    {"csT", 5, 80, "K"},
-};
-
+// Q = m·c·Δt: a kettle of 0,5 to 2 L brought from the tap to the boil (60 to 80 °C up); an
+// electric shower of 4 000 to 7 500 W, 57 to 108 kcal a minute, heating 2,5 to 8 L by 10
+// to 25 °C; a frying pan of 0,3 to 1,5 kg; a piece from a 300 to 700 °C oven quenched in
+// water; a jug of water in the fridge; an aquarium of 5 to 20 L and its 50 to 100 W
+// heater; calorimeter samples of 50 to 1 000 g; dry sand about 0,19 cal/(g·°C).
 const Statement sensibleHeatStatements[] = {
-    {"csQ", "Que quantidade de calor, em {?}, deve ser fornecida a {csM} de uma substância de calor específico {csC} para que sua temperatura se eleve em {csT}?"},
-    {"csQ", "Uma panela contém {csM} de um líquido cujo calor específico é {csC}. Aquecido no fogão, o líquido tem sua temperatura aumentada em {csT}. Qual é a quantidade de calor que ele recebeu, em {?}?"},
-    {"csM", "Um corpo de calor específico {csC} recebe {csQ} de calor e sua temperatura sobe {csT}. Qual é a massa do corpo, em {?}?"},
-    {"csM", "Ao ceder {csQ} de calor ao ambiente, uma amostra de um material de calor específico {csC} tem sua temperatura reduzida em {csT}. Qual é a massa da amostra, em {?}?"},
-    {"csC", "Para elevar em {csT} a temperatura de {csM} de uma substância, foi preciso fornecer {csQ} de calor. Qual é o calor específico dessa substância, em {?}?"},
-    {"csC", "Uma peça de {csM} recebe {csQ} de calor de um maçarico, e sua temperatura aumenta {csT}. Qual é o calor específico do material da peça, em {?}?"},
-    {"csT", "Um aquecedor fornece {csQ} de calor a {csM} de um líquido de calor específico {csC}. De quanto varia a temperatura do líquido, em {?}?"},
-    {"csT", "Um bloco de {csM}, feito de um material de calor específico {csC}, absorve {csQ} de calor ao ficar exposto ao sol. Qual é a variação de sua temperatura, em {?}?"},
+    {"csQ", "Uma chaleira elétrica contém {csM} de água, cujo calor específico é {csC}. Para preparar um café, a água "
+            "é aquecida e sua temperatura sobe {csT}. Quanto calor a água recebe, em {?}?",
+     {{"csM", 500, 2000, nullptr, "kg"}, table("csC", Materials::waterHeat), {"csT", 60, 80},
+      {"csQ", 30000, 160000, nullptr, "kcal kJ"}}},
+    {"csQ", "Uma jarra com {csM} de água, de calor específico {csC}, é posta na geladeira, e a água sofre uma variação "
+            "de temperatura de {csT}. Qual é a quantidade de calor trocada pela água, em {?}? (Calor cedido tem sinal "
+            "negativo.)",
+     {{"csM", 500, 2000, nullptr, "kg"}, table("csC", Materials::waterHeat), {"csT", -25, -10},
+      {"csQ", -50000, -5000, nullptr, "kcal"}}},
+    {"csQ", "Uma frigideira de {csC:nome}, de massa {csM} e calor específico {csC}, é aquecida no fogão, e sua "
+            "temperatura sobe {csT}. Quanto calor a frigideira absorve, em {?}?",
+     {{"csM", 300, 1500, nullptr, "kg"}, table("csC", Materials::metalHeat), {"csT", 20, 150},
+      {"csQ", 500, 50000, nullptr, "kcal J"}}},
+    {"csM", "Um chuveiro elétrico fornece {csQ} de calor à água que passa por ele em um minuto, elevando sua "
+            "temperatura em {csT}. Sendo o calor específico da água {csC}, que massa de água passa pelo chuveiro a "
+            "cada minuto, em {?}?",
+     {{"csQ", 57000, 108000, nullptr, "kcal kJ"}, {"csT", 10, 25}, table("csC", Materials::waterHeat),
+      {"csM", 2500, 8000, nullptr, "kg"}}},
+    {"csM", "Uma peça de {csC:nome} (calor específico {csC}) é retirada de um forno e mergulhada num tanque de água. "
+            "Até o equilíbrio, a temperatura da peça varia {csT}, e o calor que ela troca com a água é Q = {csQ}. "
+            "Qual é a massa da peça, em {?}?",
+     {{"csQ", -260000, -1200, nullptr, "kcal"}, {"csT", -600, -200}, table("csC", Materials::metalHeat),
+      {"csM", 200, 2000, nullptr, "kg"}}},
+    {"csM", "Cubos de gelo recém-formados, de calor específico {csC}, continuam esfriando no congelador: sua "
+            "temperatura varia {csT}, e o calor que eles trocam com o congelador é Q = {csQ}. Qual é a massa de gelo, "
+            "em {?}?",
+     {{"csQ", -9000, -250, nullptr, "kcal"}, {"csT", -18, -5}, table("csC", Materials::iceHeat),
+      {"csM", 100, 1000, nullptr, "kg"}}},
+    {"csC", "Num laboratório, um bloco de {csM} de um metal desconhecido recebe {csQ} de calor, e sua temperatura "
+            "sobe {csT}. Qual é o calor específico do metal, em {?}?",
+     {{"csM", 50, 1000, nullptr, "kg"}, {"csQ", 200, 20000, nullptr, "kcal J"}, {"csT", 10, 80},
+      {"csC", 0.03, 0.25, nullptr, "J/(kg·K)"}}},
+    {"csC", "Uma resistência elétrica fornece {csQ} de calor a {csM} de um líquido desconhecido, cuja temperatura "
+            "sobe {csT}. Qual é o calor específico do líquido, em {?}?",
+     {{"csQ", 500, 40000, nullptr, "kcal kJ J"}, {"csM", 100, 1000, nullptr, "kg"}, {"csT", 5, 40},
+      {"csC", 0.3, 1, nullptr, "J/(kg·K)"}}},
+    {"csC", "Numa praia, uma amostra de {csM} de areia recebe do Sol {csQ} de calor ao longo da manhã, e sua "
+            "temperatura sobe {csT}. Qual é o calor específico da areia, em {?}?",
+     {{"csM", 100, 1000, nullptr, "kg"}, {"csQ", 200, 8000, nullptr, "kcal J"}, {"csT", 10, 30},
+      {"csC", 0.15, 0.25, nullptr, "J/(kg·K)"}}},
+    {"csT", "O aquecedor de um aquário fornece {csQ} de calor aos {csM} de água do aquário. Sendo o calor específico "
+            "da água {csC}, de quanto sobe a temperatura da água, em {?}?",
+     {{"csQ", 10000, 100000, nullptr, "kcal kJ"}, {"csM", 5000, 20000, nullptr, "kg"},
+      table("csC", Materials::waterHeat), {"csT", 1, 8}}},
+    {"csT", "Um bloco de {csC:nome} de {csM}, de calor específico {csC}, esfria sobre uma bancada, e o calor que ele "
+            "troca com o ambiente é Q = {csQ}. Qual é a variação de temperatura do bloco, em {?}?",
+     {{"csM", 100, 1000, nullptr, "kg"}, {"csQ", -10000, -500, nullptr, "kcal"}, table("csC", Materials::metalHeat),
+      {"csT", -250, -5}}},
+    {"csT", "Num forno de uma oficina, um lingote de {csC:nome} de {csM}, de calor específico {csC}, recebe {csQ} de "
+            "calor. De quanto sobe a temperatura do lingote, em {?}?",
+     {{"csM", 200, 2000, nullptr, "kg"}, {"csQ", 2000, 60000, nullptr, "kcal kJ"}, table("csC", Materials::metalHeat),
+      {"csT", 20, 400}}},
 };
 
-const Range specificHeatRanges[] = {
-    {"ceC", 0.09, 1.0},
-    {"ceQ", 200, 100000, "kcal J"},
-    {"ceM", 50, 2000, "kg"},
-    {"ceT", 5, 80, "K"},
-};
-
+// c = Q / (m·Δt): a metal alloy quenched in a calorimeter; an engine coolant; a stone in
+// the sun (rocks 0,17 to 0,24 cal/(g·°C)); a baby's bath of 8 to 20 L and a baby's bottle
+// of 100 to 250 mL warmed to body temperature; a pan cooling off the fire; a bucket of 4
+// to 12 L and an immersion heater; a pot for pasta; a bottle of water in the fridge.
 const Statement specificHeatStatements[] = {
-    {"ceC", "Num experimento de calorimetria, um corpo de {ceM} recebe {ceQ} de calor e sua temperatura aumenta {ceT}. Qual é o calor específico do material do corpo, em {?}?"},
-    {"ceC", "Uma amostra de {ceM} de um líquido desconhecido é aquecida por uma resistência que lhe fornece {ceQ} de calor, e sua temperatura sobe {ceT}. Qual é o calor específico do líquido, em {?}?"},
-    {"ceQ", "Quanto calor, em {?}, é preciso fornecer a {ceM} de um metal de calor específico {ceC} para aquecê-lo em {ceT}?"},
-    {"ceQ", "Uma amostra de {ceM} de uma substância de calor específico {ceC} esfria {ceT}. Quanto calor ela cede ao ambiente, em {?}?"},
-    {"ceM", "Uma substância de calor específico {ceC} recebe {ceQ} de calor e sua temperatura sobe {ceT}. Qual é a massa da amostra, em {?}?"},
-    {"ceM", "Um bloco de calor específico {ceC} é retirado de um forno e, ao esfriar {ceT}, cede {ceQ} de calor à água de um calorímetro. Qual é a massa do bloco, em {?}?"},
-    {"ceT", "Uma amostra de {ceM} de um material de calor específico {ceC} recebe {ceQ} de calor. Qual é a variação de temperatura da amostra, em {?}?"},
-    {"ceT", "Um líquido de calor específico {ceC} e massa {ceM} absorve {ceQ} de calor de um aquecedor elétrico. De quanto aumenta sua temperatura, em {?}?"},
+    {"ceC", "Para identificar uma liga metálica, um estudante aquece um bloco de {ceM} dela e o mergulha na água de um "
+            "calorímetro. O bloco troca com a água Q = {ceQ}, e sua temperatura varia {ceT}. Qual é o calor "
+            "específico da liga, em {?}?",
+     {{"ceM", 50, 500, nullptr, "kg"}, {"ceQ", -8000, -100}, {"ceT", -80, -30},
+      {"ceC", 0.03, 0.25, nullptr, "J/(kg·K)"}}},
+    {"ceC", "Para testar um novo fluido de arrefecimento de motores, um técnico fornece {ceQ} de calor a {ceM} do "
+            "fluido, e sua temperatura sobe {ceT}. Qual é o calor específico do fluido, em {?}?",
+     {{"ceQ", 1000, 50000, nullptr, "kcal kJ"}, {"ceM", 100, 2000, nullptr, "kg"}, {"ceT", 5, 50},
+      {"ceC", 0.4, 1, nullptr, "J/(kg·K)"}}},
+    {"ceC", "Uma pedra de {ceM}, deixada ao sol, absorve {ceQ} de calor, e sua temperatura sobe {ceT}. Qual é o calor "
+            "específico do material da pedra, em {?}?",
+     {{"ceM", 200, 3000, nullptr, "kg"}, {"ceQ", 500, 20000, nullptr, "kcal J"}, {"ceT", 5, 30},
+      {"ceC", 0.15, 0.25, nullptr, "J/(kg·K)"}}},
+    {"ceQ", "Para o banho de um bebê, {ceM} de água, de calor específico {ceC}, são aquecidos, e sua temperatura "
+            "sobe {ceT}. Quanto calor a água recebe, em {?}?",
+     {{"ceM", 8000, 20000, nullptr, "kg"}, table("ceC", Materials::waterHeat), {"ceT", 10, 20},
+      {"ceQ", 80000, 400000, nullptr, "kcal kJ"}}},
+    {"ceQ", "Uma mamadeira contém {ceM} de água, de calor específico {ceC}, que deve ser aquecida {ceT} antes de ser "
+            "dada ao bebê. Quanto calor a água deve receber, em {?}?",
+     {{"ceM", 100, 250, nullptr, "kg"}, table("ceC", Materials::waterHeat), {"ceT", 12, 20},
+      {"ceQ", 1200, 5000, nullptr, "kcal kJ J"}}},
+    {"ceQ", "Retirada do fogo, uma panela de {ceC:nome} de {ceM}, de calor específico {ceC}, esfria sobre a pia, e sua "
+            "temperatura varia {ceT}. Qual é a quantidade de calor trocada pela panela, em {?}? (Calor cedido tem "
+            "sinal negativo.)",
+     {{"ceM", 300, 2000, nullptr, "kg"}, table("ceC", Materials::metalHeat), {"ceT", -150, -30},
+      {"ceQ", -66000, -800, nullptr, "kcal"}}},
+    {"ceM", "Um ebulidor elétrico (rabo-quente) fornece {ceQ} de calor à água de um balde, e a temperatura da água "
+            "sobe {ceT}. Sendo o calor específico da água {ceC}, qual é a massa de água no balde, em {?}?",
+     {{"ceQ", 40000, 480000, nullptr, "kcal kJ"}, {"ceT", 10, 40}, table("ceC", Materials::waterHeat),
+      {"ceM", 4000, 12000, nullptr, "kg"}}},
+    {"ceM", "Num forno de uma oficina, uma barra de {ceC:nome}, de calor específico {ceC}, recebe {ceQ} de calor, e "
+            "sua temperatura sobe {ceT}. Qual é a massa da barra, em {?}?",
+     {{"ceQ", 500, 250000, nullptr, "kcal"}, {"ceT", 50, 400}, table("ceC", Materials::metalHeat),
+      {"ceM", 200, 3000, nullptr, "kg"}}},
+    {"ceM", "Uma garrafa de água é posta na geladeira. A água, de calor específico {ceC}, sofre uma variação de "
+            "temperatura de {ceT}, e o calor que ela troca é Q = {ceQ}. Qual é a massa de água na garrafa, em {?}?",
+     {{"ceQ", -50000, -3000, nullptr, "kcal"}, {"ceT", -25, -10}, table("ceC", Materials::waterHeat),
+      {"ceM", 300, 2000, nullptr, "kg"}}},
+    {"ceT", "Um aquecedor de mamadeiras fornece {ceQ} de calor aos {ceM} de água de uma mamadeira. Sendo o calor "
+            "específico da água {ceC}, de quanto sobe a temperatura da água, em {?}?",
+     {{"ceQ", 1000, 6000, nullptr, "kcal kJ J"}, {"ceM", 100, 250, nullptr, "kg"}, table("ceC", Materials::waterHeat),
+      {"ceT", 8, 25}}},
+    {"ceT", "Uma panela de {ceC:nome} de {ceM}, de calor específico {ceC}, é retirada do fogo e troca com o ambiente "
+            "Q = {ceQ}. Qual é a variação de temperatura da panela, em {?}?",
+     {{"ceM", 300, 2000, nullptr, "kg"}, {"ceQ", -40000, -1000, nullptr, "kcal"}, table("ceC", Materials::metalHeat),
+      {"ceT", -150, -10}}},
+    {"ceT", "Uma panela contém {ceM} de água, de calor específico {ceC}, para cozinhar macarrão. O fogão fornece à "
+            "água {ceQ} de calor. De quanto sobe a temperatura da água, em {?}?",
+     {{"ceM", 2000, 5000, nullptr, "kg"}, table("ceC", Materials::waterHeat),
+      {"ceQ", 20000, 350000, nullptr, "kcal kJ"}, {"ceT", 10, 75}}},
 };
 
-const Range latentHeatRanges[] = {
-    {"lnFR", 500, 500000, "kcal J"},
-    {"lnM", 10, 1000, "kg"},
-    {"lnA", 20, 540, "kJ/kg"},
-};
-
+// Q = m·L: ice cubes melting (80 cal/g), a pan boiling dry (540 cal/g), lead and
+// aluminium melted in a workshop; a substance that solidifies gives off heat, so its L
+// and Q are negative.
 const Statement latentHeatStatements[] = {
-    {"lnFR", "Que quantidade de calor, em {?}, é necessária para fundir completamente {lnM} de uma substância que já está na temperatura de fusão, sabendo que seu calor latente de fusão é {lnA}?"},
-    {"lnFR", "Uma amostra de {lnM} de um líquido, já na temperatura de ebulição, é totalmente vaporizada. Sendo o calor latente de vaporização do líquido {lnA}, qual é a quantidade de calor absorvida, em {?}?"},
-    {"lnM", "Uma fonte fornece {lnFR} de calor a um sólido que está na temperatura de fusão, cujo calor latente de fusão é {lnA}. Que massa do sólido se funde, em {?}?"},
-    {"lnM", "Durante a ebulição de um líquido de calor latente de vaporização {lnA}, o fogão fornece {lnFR} de calor. Que massa do líquido se vaporiza, em {?}?"},
-    {"lnA", "Para fundir {lnM} de um metal já em sua temperatura de fusão, foi preciso fornecer {lnFR} de calor. Qual é o calor latente de fusão desse metal, em {?}?"},
-    {"lnA", "Ao se solidificar por completo, uma amostra de {lnM} de uma substância libera {lnFR} de calor. Qual é o calor latente de solidificação da substância, em {?}?"},
+    {"lnFR", "Uma forma com {lnM} de gelo a 0 °C é deixada sobre a pia até o gelo derreter por completo. Sendo o calor "
+             "latente de fusão do gelo {lnA}, quanto calor o gelo recebe do ambiente, em {?}?",
+     {{"lnM", 100, 500, nullptr, "kg"}, table("lnA", Materials::iceMelting),
+      {"lnFR", 8000, 40000, nullptr, "kcal kJ"}}},
+    {"lnFR", "Esquecida no fogão, uma panela com {lnM} de água em ebulição ferve até secar. Sendo o calor latente de "
+             "vaporização da água {lnA}, quanto calor a água recebeu durante a fervura, em {?}?",
+     {{"lnM", 200, 1500, nullptr, "kg"}, table("lnA", Materials::waterBoiling),
+      {"lnFR", 1.08e5, 8.1e5, nullptr, "kcal kJ"}}},
+    {"lnFR", "Um artesão funde {lnM} de {lnA:nome}, já na temperatura de fusão, para moldar peças. Sendo o calor "
+             "latente de fusão do metal {lnA}, quanto calor ele deve fornecer, em {?}?",
+     {{"lnM", 200, 3000, nullptr, "kg"}, table("lnA", Materials::metalMelting),
+      {"lnFR", 1000, 300000, nullptr, "kcal kJ"}}},
+    {"lnM", "Um bloco de gelo a 0 °C recebe {lnFR} de calor do ambiente. Sendo {lnA} o calor latente de fusão do gelo, "
+            "que massa de gelo derrete, em {?}?",
+     {{"lnFR", 2000, 80000, nullptr, "kcal kJ"}, table("lnA", Materials::iceMelting),
+      {"lnM", 25, 1000, nullptr, "kg"}}},
+    {"lnM", "A água de uma chaleira, já em ebulição, recebe {lnFR} de calor do fogão. Sendo {lnA} o calor latente de "
+            "vaporização da água, que massa de água se transforma em vapor, em {?}?",
+     {{"lnFR", 10000, 300000, nullptr, "kcal kJ"}, table("lnA", Materials::waterBoiling),
+      {"lnM", 20, 550, nullptr, "kg"}}},
+    {"lnM", "Numa oficina de reciclagem, um forno fornece {lnFR} de calor a sucata de {lnA:nome} que já está na "
+            "temperatura de fusão. Sendo {lnA} o calor latente de fusão do metal, que massa de metal se funde, em {?}?",
+     {{"lnFR", 1000, 500000, nullptr, "kcal"}, table("lnA", Materials::metalMelting),
+      {"lnM", 200, 5000, nullptr, "kg"}}},
+    {"lnA", "Para fundir {lnM} de um metal desconhecido, já na temperatura de fusão, foi preciso fornecer {lnFR} de "
+            "calor. Qual é o calor latente de fusão desse metal, em {?}?",
+     {{"lnM", 50, 1000, nullptr, "kg"}, {"lnFR", 500, 50000, nullptr, "kcal kJ"}, {"lnA", 5, 100, nullptr, "kJ/kg"}}},
+    {"lnA", "Num experimento, {lnM} de um líquido desconhecido, já em ebulição, são totalmente vaporizados com {lnFR} "
+            "de calor. Qual é o calor latente de vaporização do líquido, em {?}?",
+     {{"lnM", 20, 200, nullptr, "kg"}, {"lnFR", 5000, 100000, nullptr, "kcal kJ"},
+      {"lnA", 100, 600, nullptr, "kJ/kg"}}},
+    {"lnA", "Uma amostra de {lnM} de uma substância, já na temperatura de solidificação, solidifica-se por completo, e "
+            "o calor que ela troca com o ambiente é Q = {lnFR}. Qual é o calor latente de solidificação da "
+            "substância, em {?}?",
+     {{"lnM", 50, 500, nullptr, "kg"}, {"lnFR", -40000, -500, nullptr, "kcal"}, {"lnA", -100, -5, nullptr, "kJ/kg"}}},
 };
 
-const Range linearExpansionRanges[] = {
-    {"csQ", 0.0001, 0.3, "mm cm"},
-    {"csM", 0.000008, 0.00003, "K⁻¹"},
-    {"csC", 1, 100, "cm"},
-    {"csT", 10, 100, "K"},
-};
-
+// ΔL = α·L₀·Δt: rails of steel 10 to 30 m, 10 to 40 °C warmer by the afternoon; a steel
+// bridge of 50 to 500 m between winter and summer; laboratory rods heated with steam;
+// a wire between two poles on a cold night; laboratory glass (3 to 10 · 10⁻⁶ °C⁻¹) and
+// concrete (7 to 14 · 10⁻⁶ °C⁻¹).
 const Statement linearExpansionStatements[] = {
-    {"csQ", "Um trilho de aço de {csC} de comprimento, cujo coeficiente de dilatação linear é {csM}, sofre um aumento de temperatura de {csT}. Qual é o aumento do comprimento do trilho, em {?}?"},
-    {"csQ", "Um fio metálico tem comprimento {csC} e coeficiente de dilatação linear {csM}. Quanto ele se alonga, em {?}, quando sua temperatura aumenta {csT}?"},
-    {"csM", "Uma barra de {csC} de comprimento se dilata {csQ} quando sua temperatura aumenta {csT}. Qual é o coeficiente de dilatação linear do material da barra, em {?}?"},
-    {"csM", "Num ensaio de laboratório, um tubo de {csC} de comprimento é aquecido até que sua temperatura aumente {csT}, e seu comprimento cresce {csQ}. Qual é o coeficiente de dilatação linear do tubo, em {?}?"},
-    {"csC", "Uma barra de um material de coeficiente de dilatação linear {csM} se alonga {csQ} quando sua temperatura sobe {csT}. Qual era o comprimento inicial da barra, em {?}?"},
-    {"csC", "Um engenheiro observa que uma viga de coeficiente de dilatação linear {csM} aumenta {csQ} de comprimento num dia em que a temperatura sobe {csT}. Qual é o comprimento da viga, em {?}?"},
-    {"csT", "Um trilho de {csC} de comprimento e coeficiente de dilatação linear {csM} se alonga {csQ} ao ser aquecido pelo sol. Qual foi a variação de temperatura do trilho, em {?}?"},
-    {"csT", "Uma haste de {csC}, de coeficiente de dilatação linear {csM}, precisa se alongar {csQ} para acionar um termostato. De quanto deve aumentar sua temperatura, em {?}?"},
+    {"csQ", "Um trilho de {csM:nome}, de coeficiente de dilatação linear {csM}, tem {csC} de comprimento numa manhã "
+            "fria. À tarde, sob o sol, sua temperatura está {csT} mais alta. Quanto o trilho se alongou, em {?}?",
+     {table("csM", Materials::steelExpansion), {"csC", 10, 30}, {"csT", 10, 40}, {"csQ", 1, 14, "mm", "mm cm"}}},
+    {"csQ", "Uma ponte de {csM:nome}, de coeficiente de dilatação linear {csM}, tem {csC} de extensão. Do inverno ao "
+            "verão, a temperatura da estrutura sobe {csT}. Quanto aumenta o comprimento da ponte, em {?}?",
+     {table("csM", Materials::steelExpansion), {"csC", 50, 500, nullptr, "km"}, {"csT", 20, 40},
+      {"csQ", 1, 22, "cm", "cm mm"}}},
+    {"csQ", "Num laboratório, uma barra de {csM:nome} de {csC}, de coeficiente de dilatação linear {csM}, é aquecida "
+            "com vapor, e sua temperatura sobe {csT}. Qual é o aumento do comprimento da barra, em {?}?",
+     {table("csM", Materials::metalExpansion), {"csC", 0.5, 2, nullptr, "cm"}, {"csT", 20, 80},
+      {"csQ", 0.1, 4, "mm", "mm"}}},
+    {"csQ", "Um fio de {csM:nome}, de coeficiente de dilatação linear {csM}, está esticado entre dois postes e tem "
+            "{csC} de comprimento. Numa noite fria, sua temperatura varia {csT}. Qual é a variação do comprimento do "
+            "fio, em {?}?",
+     {table("csM", Materials::metalExpansion), {"csC", 30, 60}, {"csT", -20, -5}, {"csQ", -30, -1, "mm", "mm"}}},
+    {"csM", "Num ensaio, uma barra de um metal desconhecido com {csC} de comprimento é aquecida: sua temperatura sobe "
+            "{csT}, e seu comprimento aumenta {csQ}. Qual é o coeficiente de dilatação linear do metal, em {?}?",
+     {{"csC", 0.5, 2, nullptr, "cm"}, {"csT", 20, 100}, {"csQ", 0.1, 5, "mm", "mm"}, {"csM", 8e-6, 3e-5}}},
+    {"csM", "Um tubo de vidro de {csC} de um equipamento de laboratório é aquecido, e sua temperatura sobe {csT}. Seu "
+            "comprimento aumenta {csQ}. Qual é o coeficiente de dilatação linear desse vidro, em {?}?",
+     {{"csC", 0.2, 1, nullptr, "cm"}, {"csT", 50, 200}, {"csQ", 0.03, 2, "mm", "mm"}, {"csM", 3e-6, 1e-5}}},
+    {"csM", "Um engenheiro mede que uma viga de concreto de {csC} de um viaduto se alonga {csQ} quando a temperatura "
+            "sobe {csT}. Qual é o coeficiente de dilatação linear desse concreto, em {?}?",
+     {{"csC", 10, 40}, {"csQ", 1, 17, "mm", "mm cm"}, {"csT", 10, 30}, {"csM", 7e-6, 1.4e-5}}},
+    {"csC", "Um trilho de {csM:nome}, de coeficiente de dilatação linear {csM}, se alonga {csQ} quando sua temperatura "
+            "sobe {csT}. Qual é o comprimento do trilho, em {?}?",
+     {table("csM", Materials::steelExpansion), {"csQ", 2, 14, "mm", "mm cm"}, {"csT", 10, 40}, {"csC", 10, 30}}},
+    {"csC", "A junta de dilatação de uma ponte de {csM:nome}, de coeficiente de dilatação linear {csM}, deve absorver "
+            "um aumento de comprimento de {csQ} quando a temperatura sobe {csT}. Qual é o comprimento da ponte, em "
+            "{?}?",
+     {table("csM", Materials::steelExpansion), {"csQ", 1, 25, "cm", "cm mm"}, {"csT", 20, 40},
+      {"csC", 50, 500, nullptr, "km"}}},
+    {"csC", "Uma barra de {csM:nome}, de coeficiente de dilatação linear {csM}, aumenta {csQ} de comprimento ao ser "
+            "aquecida {csT}. Qual era o comprimento inicial da barra, em {?}?",
+     {table("csM", Materials::metalExpansion), {"csQ", 0.2, 4, "mm", "mm"}, {"csT", 20, 80},
+      {"csC", 0.3, 2, nullptr, "cm"}}},
+    {"csT", "Um trilho de {csM:nome} de {csC}, de coeficiente de dilatação linear {csM}, tem na ponta uma folga de "
+            "{csQ} para o trilho seguinte. De quanto deve subir a temperatura do trilho para que a folga se feche, "
+            "em {?}?",
+     {table("csM", Materials::steelExpansion), {"csC", 10, 30}, {"csQ", 2, 10, "mm", "mm cm"}, {"csT", 10, 50}}},
+    {"csT", "Num termostato, uma haste de {csM:nome} de {csC}, de coeficiente de dilatação linear {csM}, precisa se "
+            "alongar {csQ} para fechar um contato elétrico. De quanto deve aumentar a temperatura da haste, em {?}?",
+     {table("csM", Materials::metalExpansion), {"csC", 10, 30, "cm", "cm"}, {"csQ", 0.05, 0.5, "mm", "mm"},
+      {"csT", 10, 200}}},
+    {"csT", "Numa noite fria, um fio de {csM:nome} de {csC}, de coeficiente de dilatação linear {csM}, esticado entre "
+            "dois postes, encolhe: a variação de seu comprimento é {csQ}. Qual foi a variação de temperatura do fio, "
+            "em {?}?",
+     {table("csM", Materials::metalExpansion), {"csC", 20, 60}, {"csQ", -25, -1, "mm", "cm"}, {"csT", -30, -3}}},
 };
 
-const Range surfaceExpansionRanges[] = {
-    {"csQ", 0.00001, 0.1, "cm² mm²"},
-    {"csM", 0.000016, 0.00006, "K⁻¹"},
-    {"csC", 0.1, 10, "cm²"},
-    {"csT", 10, 200, "K"},
-};
-
+// ΔS = β·S₀·Δt, β = 2α: a roof sheet of 1 to 4 m² in the sun, coins of 3 to 6 cm², a
+// jar's lid of 20 to 80 cm² in hot water, a plate with a hole for a pin; window glass
+// 1,2 to 2 · 10⁻⁵ °C⁻¹.
 const Statement surfaceExpansionStatements[] = {
-    {"csQ", "Uma chapa metálica de área {csC}, cujo coeficiente de dilatação superficial é {csM}, é aquecida e sua temperatura aumenta {csT}. Qual é o aumento da área da chapa, em {?}?"},
-    {"csQ", "Uma placa de coeficiente de dilatação superficial {csM} tem área {csC}. Quanto aumenta sua área, em {?}, quando a temperatura sobe {csT}?"},
-    {"csM", "Uma chapa de área {csC} tem sua área aumentada em {csQ} quando a temperatura sobe {csT}. Qual é o coeficiente de dilatação superficial do material, em {?}?"},
-    {"csM", "Ao ser aquecida até sua temperatura aumentar {csT}, uma lâmina de área {csC} ganha {csQ} de área. Qual é o coeficiente de dilatação superficial da lâmina, em {?}?"},
-    {"csC", "Uma chapa de coeficiente de dilatação superficial {csM} tem sua área aumentada em {csQ} quando sua temperatura sobe {csT}. Qual era a área inicial da chapa, em {?}?"},
-    {"csC", "Uma tampa metálica de coeficiente de dilatação superficial {csM}, aquecida até sua temperatura aumentar {csT}, ganha {csQ} de área. Qual era sua área inicial, em {?}?"},
-    {"csT", "Uma placa de área {csC} e coeficiente de dilatação superficial {csM} tem sua área aumentada em {csQ}. Qual foi a variação de temperatura da placa, em {?}?"},
-    {"csT", "Um disco metálico de área {csC}, de coeficiente de dilatação superficial {csM}, precisa ganhar {csQ} de área para se soltar de um encaixe. De quanto deve aumentar sua temperatura, em {?}?"},
+    {"csQ", "Uma chapa de {csM:nome} da cobertura de um galpão, de coeficiente de dilatação superficial {csM}, tem "
+            "área {csC} de manhã. Ao meio-dia, sob o sol, sua temperatura subiu {csT}. Qual foi o aumento de sua "
+            "área, em {?}?",
+     {table("csM", Materials::surfaceExpansion), {"csC", 1, 4}, {"csT", 20, 50}, {"csQ", 4, 100, "cm²", "cm² mm²"}}},
+    {"csQ", "Uma moeda de {csM:nome}, de coeficiente de dilatação superficial {csM}, tem área {csC}. Aquecida numa "
+            "chama, sua temperatura sobe {csT}. Quanto aumenta a área da moeda, em {?}?",
+     {table("csM", Materials::surfaceExpansion), {"csC", 3, 6, "cm²", "cm² mm²"}, {"csT", 50, 300},
+      {"csQ", 0.3, 9, "mm²", "mm²"}}},
+    {"csQ", "Uma chapa de {csM:nome} de área {csC}, de coeficiente de dilatação superficial {csM}, é retirada de um "
+            "forno e esfria: sua temperatura varia {csT}. Qual é a variação da área da chapa, em {?}?",
+     {table("csM", Materials::surfaceExpansion), {"csC", 0.2, 1, nullptr, "cm²"}, {"csT", -300, -100},
+      {"csQ", -150, -4, "cm²", "cm²"}}},
+    {"csM", "Uma chapa de um metal desconhecido, de área {csC}, tem sua área aumentada em {csQ} quando sua "
+            "temperatura sobe {csT}. Qual é o coeficiente de dilatação superficial do metal, em {?}?",
+     {{"csC", 0.1, 1, nullptr, "cm²"}, {"csQ", 0.5, 40, "cm²", "cm²"}, {"csT", 20, 100}, {"csM", 1.6e-5, 6e-5}}},
+    {"csM", "O vidro de uma janela tem área {csC}. Sob o sol, sua temperatura sobe {csT}, e sua área aumenta {csQ}. "
+            "Qual é o coeficiente de dilatação superficial desse vidro, em {?}?",
+     {{"csC", 0.5, 2}, {"csT", 10, 30}, {"csQ", 0.5, 12, "cm²", "cm² mm²"}, {"csM", 1.2e-5, 2e-5}}},
+    {"csM", "Para abrir um pote, uma pessoa mergulha em água quente a tampa metálica, de área {csC}: a temperatura da "
+            "tampa sobe {csT}, e sua área aumenta {csQ}. Qual é o coeficiente de dilatação superficial do metal da "
+            "tampa, em {?}?",
+     {{"csC", 20, 80, "cm²", "cm²"}, {"csT", 30, 60}, {"csQ", 1, 30, "mm²", "mm²"}, {"csM", 1.6e-5, 6e-5}}},
+    {"csC", "Uma chapa de {csM:nome} da cobertura de um galpão, de coeficiente de dilatação superficial {csM}, tem sua "
+            "área aumentada em {csQ} quando sua temperatura sobe {csT}. Qual é a área da chapa, em {?}?",
+     {table("csM", Materials::surfaceExpansion), {"csQ", 4, 100, "cm²", "cm² mm²"}, {"csT", 20, 50},
+      {"csC", 1, 4, nullptr, "cm²"}}},
+    {"csC", "A tampa de {csM:nome} de um pote, de coeficiente de dilatação superficial {csM}, ganha {csQ} de área ao "
+            "ser mergulhada em água quente, quando sua temperatura sobe {csT}. Qual era a área inicial da tampa, em "
+            "{?}?",
+     {table("csM", Materials::surfaceExpansion), {"csQ", 1, 30, "mm²", "mm²"}, {"csT", 30, 60},
+      {"csC", 20, 80, "cm²", "cm²"}}},
+    {"csC", "Uma moeda de {csM:nome}, de coeficiente de dilatação superficial {csM}, ganha {csQ} de área ao ser "
+            "aquecida numa chama, quando sua temperatura sobe {csT}. Qual era a área da moeda, em {?}?",
+     {table("csM", Materials::surfaceExpansion), {"csQ", 0.3, 9, "mm²", "mm²"}, {"csT", 50, 300},
+      {"csC", 3, 6, "cm²", "cm² mm²"}}},
+    {"csT", "Uma chapa de {csM:nome}, de coeficiente de dilatação superficial {csM}, tem um furo circular de área "
+            "{csC}. Para que um pino passe por ele, a área do furo precisa aumentar {csQ}. De quanto deve subir a "
+            "temperatura da chapa, em {?}?",
+     {table("csM", Materials::surfaceExpansion), {"csC", 1, 10, "cm²", "cm² mm²"}, {"csQ", 0.5, 10, "mm²", "mm²"},
+      {"csT", 20, 400}}},
+    {"csT", "Uma chapa de {csM:nome} da cobertura de um galpão, de coeficiente de dilatação superficial {csM}, tem "
+            "área {csC} e, ao sol, ganha {csQ} de área. De quanto subiu sua temperatura, em {?}?",
+     {table("csM", Materials::surfaceExpansion), {"csC", 1, 4}, {"csQ", 4, 100, "cm²", "cm² mm²"}, {"csT", 15, 60}}},
+    {"csT", "À noite, uma chapa de {csM:nome} de área {csC}, de coeficiente de dilatação superficial {csM}, esfria, e "
+            "a variação de sua área é {csQ}. Qual foi a variação de temperatura da chapa, em {?}?",
+     {table("csM", Materials::surfaceExpansion), {"csC", 1, 4}, {"csQ", -60, -1, "cm²", "cm²"}, {"csT", -30, -5}}},
 };
 
-const Range volumeExpansionRanges[] = {
-    {"csQ", 0.0000001, 0.002, "cm³ L mL"},
-    {"csM", 0.00003, 0.0012, "K⁻¹"},
-    {"csC", 0.001, 0.1, "L cm³"},
-    {"csT", 10, 80, "K"},
-};
-
+// ΔV = γ·V₀·Δt: a car's tank of 30 to 60 L and a tanker truck of 10 to 30 m³ of petrol or
+// ethanol, which warm or cool by 5 to 25 °C; liquids in a laboratory flask; metal spheres
+// (γ = 3α); an unknown liquid 1 to 15 · 10⁻⁴ °C⁻¹.
 const Statement volumeExpansionStatements[] = {
-    {"csQ", "Um recipiente contém {csC} de um líquido cujo coeficiente de dilatação volumétrica é {csM}. Qual é o aumento do volume do líquido, em {?}, quando sua temperatura sobe {csT}?"},
-    {"csQ", "Um tanque é enchido pela manhã com {csC} de um combustível de coeficiente de dilatação volumétrica {csM}. À tarde, a temperatura do combustível aumenta {csT}. Qual é o aumento do seu volume, em {?}?"},
-    {"csM", "Um volume de {csC} de um líquido aumenta {csQ} quando sua temperatura sobe {csT}. Qual é o coeficiente de dilatação volumétrica do líquido, em {?}?"},
-    {"csM", "Num laboratório, {csC} de uma substância são aquecidos até que sua temperatura aumente {csT}, e seu volume cresce {csQ}. Qual é o coeficiente de dilatação volumétrica da substância, em {?}?"},
-    {"csC", "Um líquido de coeficiente de dilatação volumétrica {csM} sofre um aumento de volume de {csQ} quando sua temperatura sobe {csT}. Qual era o volume inicial do líquido, em {?}?"},
-    {"csC", "Uma esfera de coeficiente de dilatação volumétrica {csM} tem seu volume aumentado em {csQ} quando é aquecida e sua temperatura aumenta {csT}. Qual era o volume inicial da esfera, em {?}?"},
-    {"csT", "Um volume de {csC} de um líquido de coeficiente de dilatação volumétrica {csM} aumenta {csQ} ao ser aquecido. Qual foi a variação de temperatura do líquido, em {?}?"},
-    {"csT", "Um frasco cheio contém {csC} de um líquido de coeficiente de dilatação volumétrica {csM}. De quanto deve aumentar a temperatura para que o volume do líquido cresça {csQ}, em {?}?"},
+    {"csQ", "Pela manhã, um motorista enche o tanque do carro com {csC} de {csM:nome}, de coeficiente de dilatação "
+            "volumétrica {csM}. Ao longo do dia, a temperatura do combustível sobe {csT}. Qual é o aumento de seu "
+            "volume, em {?}?",
+     {table("csM", Materials::fuelExpansion), {"csC", 30, 60, "L", "L"}, {"csT", 5, 20},
+      {"csQ", 0.1, 1.4, "L", "L mL"}}},
+    {"csQ", "Um caminhão-tanque é carregado com {csC} de {csM:nome}, de coeficiente de dilatação volumétrica {csM}, "
+            "numa tarde quente. Até ser descarregado, à noite, o combustível sofre uma variação de temperatura de "
+            "{csT}. Qual é a variação de seu volume, em {?}?",
+     {table("csM", Materials::fuelExpansion), {"csC", 10, 30, "m³"}, {"csT", -20, -5}, {"csQ", -700, -45, "L", "L"}}},
+    {"csQ", "Um frasco contém {csC} de {csM:nome}, de coeficiente de dilatação volumétrica {csM}. Aquecido em banho-"
+            "maria, o líquido tem sua temperatura aumentada em {csT}. Qual é o aumento do volume do líquido, em {?}?",
+     {table("csM", Materials::volumeExpansion), {"csC", 100, 1000, "mL", "mL L"}, {"csT", 20, 60},
+      {"csQ", 0.3, 70, "mL", "mL cm³"}}},
+    {"csQ", "Uma esfera de {csM:nome} de volume {csC}, de coeficiente de dilatação volumétrica {csM}, é aquecida num "
+            "forno, e sua temperatura sobe {csT}. Qual é o aumento do volume da esfera, em {?}?",
+     {table("csM", Materials::solidVolumeExpansion), {"csC", 100, 1000, "cm³", "cm³ L"}, {"csT", 50, 300},
+      {"csQ", 0.15, 22, "cm³", "cm³ mL"}}},
+    {"csM", "Num laboratório, {csC} de um líquido desconhecido são aquecidos, e sua temperatura sobe {csT}. O volume "
+            "do líquido aumenta {csQ}. Qual é o coeficiente de dilatação volumétrica do líquido, em {?}?",
+     {{"csC", 100, 500, "mL", "mL L"}, {"csT", 20, 60}, {"csQ", 0.2, 45, "mL", "mL cm³"}, {"csM", 1e-4, 1.5e-3}}},
+    {"csM", "Uma distribuidora verifica que {csC} de um combustível, ao terem sua temperatura aumentada em {csT}, "
+            "ocupam {csQ} a mais. Qual é o coeficiente de dilatação volumétrica desse combustível, em {?}?",
+     {{"csC", 5, 20, "m³"}, {"csT", 5, 20}, {"csQ", 12, 600, "L", "L"}, {"csM", 5e-4, 1.5e-3}}},
+    {"csM", "Uma esfera de {csC} feita de uma liga metálica é aquecida, e sua temperatura sobe {csT}. Seu volume "
+            "aumenta {csQ}. Qual é o coeficiente de dilatação volumétrica da liga, em {?}?",
+     {{"csC", 100, 1000, "cm³", "cm³ L"}, {"csT", 50, 300}, {"csQ", 0.2, 20, "cm³", "cm³"}, {"csM", 3e-5, 8e-5}}},
+    {"csC", "Um carro tem o tanque abastecido com {csM:nome}, de coeficiente de dilatação volumétrica {csM}. Ao longo "
+            "do dia, a temperatura do combustível sobe {csT}, e seu volume aumenta {csQ}. Quanto combustível havia no "
+            "tanque, em {?}?",
+     {table("csM", Materials::fuelExpansion), {"csT", 5, 20}, {"csQ", 0.2, 1.4, "L", "L mL"},
+      {"csC", 20, 70, "L", "L"}}},
+    {"csC", "Uma esfera de {csM:nome}, de coeficiente de dilatação volumétrica {csM}, tem seu volume aumentado em "
+            "{csQ} quando é aquecida e sua temperatura sobe {csT}. Qual era o volume inicial da esfera, em {?}?",
+     {table("csM", Materials::solidVolumeExpansion), {"csQ", 0.2, 20, "cm³", "cm³ mL"}, {"csT", 50, 300},
+      {"csC", 100, 1000, "cm³", "cm³ L"}}},
+    {"csC", "Um frasco com {csM:nome}, de coeficiente de dilatação volumétrica {csM}, é aquecido em banho-maria: a "
+            "temperatura do líquido aumenta {csT}, e seu volume cresce {csQ}. Qual era o volume inicial do líquido, "
+            "em {?}?",
+     {table("csM", Materials::volumeExpansion), {"csT", 20, 60}, {"csQ", 0.5, 60, "mL", "mL cm³"},
+      {"csC", 100, 1000, "mL", "mL L"}}},
+    {"csT", "O tanque de um carro, cheio até a boca com {csC} de {csM:nome}, de coeficiente de dilatação volumétrica "
+            "{csM}, transborda quando o volume do combustível aumenta {csQ}. Desprezando a dilatação do tanque, de "
+            "quanto deve subir a temperatura do combustível, em {?}?",
+     {table("csM", Materials::fuelExpansion), {"csC", 30, 60, "L", "L"}, {"csQ", 0.2, 1.5, "L", "L mL"},
+      {"csT", 4, 30}}},
+    {"csT", "Um frasco cheio contém {csC} de {csM:nome}, de coeficiente de dilatação volumétrica {csM}. De quanto "
+            "deve subir a temperatura do líquido para que seu volume cresça {csQ}, em {?}?",
+     {table("csM", Materials::volumeExpansion), {"csC", 100, 1000, "mL", "mL L"}, {"csQ", 0.5, 60, "mL", "mL cm³"},
+      {"csT", 10, 80}}},
+    {"csT", "Os {csC} de {csM:nome} de um caminhão-tanque, de coeficiente de dilatação volumétrica {csM}, esfriam "
+            "durante a noite, e a variação de seu volume é {csQ}. Qual foi a variação de temperatura do combustível, "
+            "em {?}?",
+     {table("csM", Materials::fuelExpansion), {"csC", 10, 30, "m³"}, {"csQ", -600, -40, "L", "L"},
+      {"csT", -25, -3}}},
 };
 
-// The gas constant is typed on the page like any value, but a statement gives it as the
-// constant it is: a draw of the other four never lands on it, so it is never asked.
-const Range clapeyronRanges[] = {
-    {"cP", 0.5, 10, "cmHg mmHg"},
-    {"cV", 1, 100, "m³ cm³"},
-    {"cN", 0.2, 10},
-    {"cR", 0.082, 0.082},
-    {"cT", 200, 800, "ºC"},
-};
-
+// P·V = n·R·T, with R = 0,082 atm·L/(mol·K): a car tyre of 25 to 40 L at 2 to 3,2 atm; a
+// party balloon of 1 to 10 L; a medical oxygen cylinder of 5 to 15 L at 100 to 200 atm; a
+// diving cylinder of 10 to 15 L at 150 to 220 atm; a weather balloon high up; a room of
+// 30 to 200 m³; an adult's lungs, 4 to 6 L at 37 °C.
 const Statement clapeyronStatements[] = {
-    {"cP", "Um recipiente de {cV} contém {cN} de um gás ideal à temperatura de {cT}. Sendo a constante universal dos gases {cR}, qual é a pressão do gás, em {?}?"},
-    {"cP", "Um cilindro de volume {cV} guarda {cN} de oxigênio, considerado um gás ideal, a {cT}. Com a constante dos gases igual a {cR}, determine a pressão no cilindro, em {?}."},
-    {"cV", "Qual é o volume, em {?}, ocupado por {cN} de um gás ideal à pressão de {cP} e à temperatura de {cT}? Use a constante universal dos gases igual a {cR}."},
-    {"cV", "Um balão meteorológico contém {cN} de hélio a {cT}, sob pressão de {cP}. Considerando o hélio um gás ideal e a constante dos gases {cR}, qual é o volume do balão, em {?}?"},
-    {"cN", "Um recipiente de {cV} contém um gás ideal à pressão de {cP} e à temperatura de {cT}. Sendo a constante universal dos gases {cR}, qual é a quantidade de gás no recipiente, em {?}?"},
-    {"cN", "Um pneu de volume interno {cV} está calibrado a {cP}, com o ar a {cT}. Considerando o ar um gás ideal e a constante dos gases {cR}, qual é a quantidade de ar no pneu, em {?}?"},
-    {"cT", "Um gás ideal ocupa {cV} sob pressão de {cP}, e a amostra tem {cN}. Sendo a constante universal dos gases {cR}, qual é a temperatura do gás, em {?}?"},
-    {"cT", "Um botijão de {cV} contém {cN} de um gás ideal à pressão de {cP}. Com a constante dos gases igual a {cR}, a que temperatura está o gás, em {?}?"},
+    {"cP", "Um pneu de automóvel tem volume interno de {cV} e contém {cN} de ar a {cT}. Considerando o ar um gás "
+           "ideal e R = {cR}, qual é a pressão do ar no pneu, em {?}?",
+     {{"cV", 25, 40}, {"cN", 2, 5.5}, {"cT", 290, 320, nullptr, "°C"}, table("cR", Materials::gasConstant),
+      {"cP", 2, 3.2, nullptr, "kPa mmHg"}}},
+    {"cP", "Um cilindro de oxigênio hospitalar, de {cV}, contém {cN} de oxigênio a {cT}. Considerando o oxigênio um "
+           "gás ideal e R = {cR}, qual é a pressão no cilindro, em {?}?",
+     {{"cV", 5, 15}, {"cN", 20, 120}, {"cT", 288, 308, nullptr, "°C"}, table("cR", Materials::gasConstant),
+      {"cP", 100, 200, nullptr, "bar MPa"}}},
+    {"cP", "Um balão de festa de {cV} contém {cN} de hélio a {cT}. Considerando o hélio um gás ideal e R = {cR}, "
+           "qual é a pressão do gás no balão, em {?}?",
+     {{"cV", 2, 10}, {"cN", 0.08, 0.45}, {"cT", 290, 305, nullptr, "°C"}, table("cR", Materials::gasConstant),
+      {"cP", 0.98, 1.15, nullptr, "kPa mmHg"}}},
+    {"cV", "Um balão de festa é enchido com {cN} de hélio; a pressão do gás é {cP} e sua temperatura, {cT}. "
+           "Considerando o hélio um gás ideal e R = {cR}, qual é o volume do balão, em {?}?",
+     {{"cN", 0.04, 0.45}, {"cP", 1, 1.1, nullptr, "mmHg"}, {"cT", 290, 305, nullptr, "°C"},
+      table("cR", Materials::gasConstant), {"cV", 1, 10, nullptr, "mL"}}},
+    {"cV", "A grande altitude, um balão meteorológico contém {cN} de hélio sob pressão de {cP} e à temperatura de "
+           "{cT}. Considerando o hélio um gás ideal e R = {cR}, qual é o volume do balão, em {?}?",
+     {{"cN", 50, 200}, {"cP", 0.1, 0.5, nullptr, "mmHg kPa"}, {"cT", 220, 260, nullptr, "°C"},
+      table("cR", Materials::gasConstant), {"cV", 1800, 43000, nullptr, "m³"}}},
+    {"cV", "Os pulmões de um adulto, cheios, contêm {cN} de ar a {cT}, sob pressão de {cP}. Considerando o ar um gás "
+           "ideal e R = {cR}, qual é o volume de ar nos pulmões, em {?}?",
+     {{"cN", 0.15, 0.24}, {"cT", 36.5, 37.5, "°C", "°C"}, {"cP", 0.98, 1.02, nullptr, "mmHg"},
+      table("cR", Materials::gasConstant), {"cV", 3.5, 6.5, nullptr, "mL"}}},
+    {"cN", "Um pneu de automóvel de volume interno {cV} está com o ar a {cP} e a {cT}. Considerando o ar um gás ideal "
+           "e R = {cR}, qual é a quantidade de ar no pneu, em {?}?",
+     {{"cV", 25, 40}, {"cP", 2, 3.2, nullptr, "kPa mmHg"}, {"cT", 290, 320, nullptr, "°C"},
+      table("cR", Materials::gasConstant), {"cN", 1.8, 5.5}}},
+    {"cN", "Uma sala de aula tem {cV} de ar a {cT}, sob pressão de {cP}. Considerando o ar um gás ideal e R = {cR}, "
+           "quantos mols de ar há na sala?",
+     {{"cV", 30, 200, "m³", "m³"}, {"cT", 288, 308, nullptr, "°C"}, {"cP", 0.9, 1, nullptr, "mmHg"},
+      table("cR", Materials::gasConstant), {"cN", 1000, 9000}}},
+    {"cN", "Um cilindro de mergulho de {cV} contém ar sob pressão de {cP}, a {cT}. Considerando o ar um gás ideal e "
+           "R = {cR}, qual é a quantidade de ar no cilindro, em {?}?",
+     {{"cV", 10, 15}, {"cP", 150, 220, nullptr, "bar"}, {"cT", 288, 303, nullptr, "°C"},
+      table("cR", Materials::gasConstant), {"cN", 60, 140}}},
+    {"cT", "Depois de uma viagem, o pneu de um carro, de volume interno {cV}, contém {cN} de ar sob pressão de {cP}. "
+           "Considerando o ar um gás ideal e R = {cR}, qual é a temperatura do ar no pneu, em {?}?",
+     {{"cV", 25, 40}, {"cN", 2, 5.5}, {"cP", 2, 3.2, nullptr, "kPa mmHg"}, table("cR", Materials::gasConstant),
+      {"cT", 285, 345, nullptr, "°C"}}},
+    {"cT", "Um cilindro de mergulho de {cV} contém {cN} de ar sob pressão de {cP}. Considerando o ar um gás ideal e "
+           "R = {cR}, qual é a temperatura do ar no cilindro, em {?}?",
+     {{"cV", 10, 15}, {"cN", 60, 140}, {"cP", 150, 220, nullptr, "bar"}, table("cR", Materials::gasConstant),
+      {"cT", 280, 320, nullptr, "°C"}}},
+    {"cT", "Num laboratório, {cN} de nitrogênio ocupam {cV} sob pressão de {cP}. Considerando o nitrogênio um gás "
+           "ideal e R = {cR}, qual é a temperatura do gás, em {?}?",
+     {{"cN", 0.1, 1}, {"cV", 1, 20, nullptr, "mL"}, {"cP", 0.5, 2, nullptr, "mmHg"},
+      table("cR", Materials::gasConstant), {"cT", 250, 450, nullptr, "°C"}}},
 };
 
-const Range isothermalRanges[] = {
-    {"phF1", 1, 50, "m³ cm³"},
-    {"phA1", 0.5, 10, "cmHg mmHg"},
-    {"phF2", 1, 50, "m³ cm³"},
-    {"phA2", 0.5, 10, "cmHg mmHg"},
-};
-
+// P₁·V₁ = P₂·V₂: a syringe with its tip sealed, pushed in from 1 atm; a diver's balloon
+// taken down 10 to 30 m (2 to 4 atm); a lift bag filled 5 to 30 m down that rises into a
+// lower pressure, so it grows; a diving cylinder at 150 to 220 atm let out at 1 atm; a
+// cylinder with a piston.
 const Statement isothermalStatements[] = {
-    {"phF1", "Um gás ideal sob pressão de {phA1} sofre uma transformação isotérmica e passa a ocupar {phF2}, sob pressão de {phA2}. Qual era o volume inicial do gás, em {?}?"},
-    {"phF1", "Numa seringa com a ponta vedada, o ar está a {phA1}. Movendo o êmbolo lentamente, sem variar a temperatura, o ar passa a ocupar {phF2} e sua pressão fica {phA2}. Qual era o volume inicial do ar, em {?}?"},
-    {"phA1", "Um gás ideal ocupava {phF1} e, após uma transformação isotérmica, ocupa {phF2} sob pressão de {phA2}. Qual era a pressão inicial do gás, em {?}?"},
-    {"phA1", "Um cilindro com êmbolo contém {phF1} de ar. Mantida a temperatura constante, o volume passa a ser {phF2} e a pressão, {phA2}. Qual era a pressão inicial, em {?}?"},
-    {"phF2", "Um gás ideal ocupa {phF1} sob pressão de {phA1}. Numa transformação isotérmica, sua pressão passa a {phA2}. Qual é o novo volume do gás, em {?}?"},
-    {"phF2", "Uma bolha de ar de volume {phF1} está no fundo de um lago, sob pressão de {phA1}. Ao subir até um ponto onde a pressão é {phA2}, sem variar a temperatura, qual passa a ser o volume da bolha, em {?}?"},
-    {"phA2", "Um gás ideal ocupa {phF1} sob pressão de {phA1}. Sofrendo uma transformação isotérmica, passa a ocupar {phF2}. Qual é a nova pressão do gás, em {?}?"},
-    {"phA2", "Um mergulhador enche um balão com {phF1} de ar à pressão de {phA1}. À temperatura constante, o volume do balão passa a {phF2}. Qual é a nova pressão do ar, em {?}?"},
+    {"phF1", "Numa seringa com a ponta vedada, o ar está a {phA1}. Empurrando o êmbolo lentamente, sem variar a "
+             "temperatura, o ar passa a ocupar {phF2}, e sua pressão sobe para {phA2}. Qual era o volume inicial do "
+             "ar, em {?}?",
+     {{"phA1", 1, 1, nullptr, "mmHg"}, {"phF2", 5, 30, "mL", "mL cm³"}, {"phA2", 1.2, 4, nullptr, "mmHg"},
+      {"phF1", 20, 60, "mL", "mL cm³"}}},
+    {"phF1", "Para içar uma âncora do fundo do mar, onde a pressão é {phA1}, um mergulhador enche de ar um balão de "
+             "içamento. Na superfície, onde a pressão é {phA2}, o ar do balão ocupa {phF2}. Supondo a temperatura "
+             "constante, que volume de ar o mergulhador pôs no balão, em {?}?",
+     {{"phA1", 1.5, 4, nullptr, "mmHg"}, {"phA2", 1, 1}, {"phF2", 20, 200, nullptr, "m³"},
+      {"phF1", 8, 80}}},
+    {"phF1", "O ar de um cilindro de mergulho está a {phA1}. Liberado à pressão de {phA2}, sem variar a temperatura, "
+             "ele ocuparia {phF2}. Qual é o volume do cilindro, em {?}?",
+     {{"phA1", 150, 220, nullptr, "bar"}, {"phA2", 1, 1}, {"phF2", 1500, 3300, nullptr, "m³"},
+      {"phF1", 10, 15}}},
+    {"phA1", "Um cilindro com êmbolo contém {phF1} de gás. Lentamente, à temperatura constante, o gás é comprimido "
+             "até ocupar {phF2}, quando sua pressão é {phA2}. Qual era a pressão inicial do gás, em {?}?",
+     {{"phF1", 2, 8, nullptr, "mL"}, {"phF2", 0.5, 4, nullptr, "mL"}, {"phA2", 2, 6, nullptr, "mmHg kPa"},
+      {"phA1", 1, 3, nullptr, "mmHg kPa"}},
+     [](const Draw& d) { return d("phF2") < d("phF1"); }},
+    {"phA1", "Um cilindro de mergulho de {phF1} está cheio de ar. Liberado à pressão de {phA2}, sem variar a "
+             "temperatura, esse ar ocuparia {phF2}. Qual é a pressão do ar no cilindro, em {?}?",
+     {{"phF1", 10, 15}, {"phA2", 1, 1}, {"phF2", 1500, 3300, nullptr, "m³"}, {"phA1", 150, 220, nullptr, "bar"}}},
+    {"phA1", "No fundo do mar, um mergulhador enche um balão de içamento com {phF1} de ar. Na superfície, onde a "
+             "pressão é {phA2}, o ar do balão ocupa {phF2}. Supondo a temperatura constante, qual é a pressão no "
+             "fundo, em {?}?",
+     {{"phF1", 10, 50}, {"phA2", 1, 1}, {"phF2", 20, 200, nullptr, "m³"}, {"phA1", 1.5, 4, nullptr, "mmHg kPa"}}},
+    {"phF2", "Um mergulhador leva até o fundo do mar um balão com {phF1} de ar, cheio na superfície a {phA1}. No "
+             "fundo, a pressão é {phA2}. Supondo a temperatura constante, qual passa a ser o volume do balão, em {?}?",
+     {{"phF1", 2, 10, nullptr, "mL"}, {"phA1", 1, 1}, {"phA2", 2, 4, nullptr, "mmHg"},
+      {"phF2", 0.5, 5, nullptr, "mL"}}},
+    {"phF2", "No fundo do mar, onde a pressão é {phA1}, um mergulhador enche um balão de içamento com {phF1} de ar. "
+             "Supondo a temperatura constante, que volume esse ar ocupa quando o balão chega à superfície, onde a "
+             "pressão é {phA2}, em {?}?",
+     {{"phF1", 10, 50}, {"phA1", 1.5, 4, nullptr, "mmHg kPa"}, {"phA2", 1, 1}, {"phF2", 15, 200, nullptr, "m³"}}},
+    {"phF2", "Um cilindro de mergulho de {phF1} contém ar a {phA1}. Que volume esse ar ocuparia se fosse liberado à "
+             "pressão de {phA2}, sem variar a temperatura, em {?}?",
+     {{"phF1", 10, 15}, {"phA1", 150, 220, nullptr, "bar"}, {"phA2", 1, 1}, {"phF2", 1500, 3300, nullptr, "m³"}}},
+    {"phA2", "Numa seringa com a ponta vedada, {phF1} de ar estão a {phA1}. Empurrando o êmbolo lentamente, sem variar "
+             "a temperatura, o ar passa a ocupar {phF2}. Qual passa a ser a pressão do ar, em {?}?",
+     {{"phF1", 20, 60, "mL", "mL cm³"}, {"phA1", 1, 1}, {"phF2", 5, 30, "mL", "mL cm³"},
+      {"phA2", 1.2, 4, nullptr, "mmHg kPa"}},
+     [](const Draw& d) { return d("phF2") < d("phF1"); }},
+    {"phA2", "Um mergulhador leva até o fundo de uma piscina funda um balão que, na superfície, tinha {phF1} de ar a "
+             "{phA1}. No fundo, o volume do balão é {phF2}. Supondo a temperatura constante, qual é a pressão no "
+             "fundo, em {?}?",
+     {{"phF1", 2, 10, nullptr, "mL"}, {"phA1", 1, 1}, {"phF2", 1.5, 9, nullptr, "mL"},
+      {"phA2", 1.1, 1.5, nullptr, "mmHg kPa"}},
+     [](const Draw& d) { return d("phF2") < d("phF1"); }},
+    {"phA2", "Um cilindro com êmbolo contém {phF1} de gás a {phA1}. Puxando o êmbolo lentamente, à temperatura "
+             "constante, o gás passa a ocupar {phF2}. Qual passa a ser a pressão do gás, em {?}?",
+     {{"phF1", 1, 4, nullptr, "mL"}, {"phA1", 1, 5, nullptr, "mmHg kPa"}, {"phF2", 2, 10, nullptr, "mL"},
+      {"phA2", 0.3, 3, nullptr, "mmHg kPa"}},
+     [](const Draw& d) { return d("phF2") > d("phF1"); }},
 };
 
-const Range isobaricRanges[] = {
-    {"phF1", 1, 50, "m³ cm³"},
-    {"phA1", 200, 800, "ºC"},
-    {"phF2", 1, 50, "m³ cm³"},
-    {"phA2", 200, 800, "ºC"},
-};
-
+// V₁ / T₁ = V₂ / T₂: a party balloon taken to the freezer (−20 to −10 °C) or left in the
+// sun (35 to 55 °C); a cylinder with a free piston heated to 400 to 600 K; a syringe with
+// a free plunger dipped in hot water (60 to 90 °C).
 const Statement isobaricStatements[] = {
-    {"phF1", "Um gás ideal à temperatura de {phA1} sofre uma transformação isobárica e passa a ocupar {phF2} à temperatura de {phA2}. Qual era o volume inicial do gás, em {?}?"},
-    {"phF1", "Um cilindro com êmbolo livre contém ar a {phA1}. Aquecido ou resfriado à pressão constante até {phA2}, o ar passa a ocupar {phF2}. Qual era o volume inicial do ar, em {?}?"},
-    {"phA1", "Um gás ideal ocupava {phF1} e, numa transformação isobárica, passa a ocupar {phF2} à temperatura de {phA2}. Qual era a temperatura inicial do gás, em {?}?"},
-    {"phA1", "À pressão constante, o volume de ar de um balão passa de {phF1} para {phF2}, e a temperatura final do ar é {phA2}. Qual era a temperatura inicial, em {?}?"},
-    {"phF2", "Um gás ideal ocupa {phF1} à temperatura de {phA1}. Mantendo a pressão constante, sua temperatura passa a {phA2}. Qual é o novo volume do gás, em {?}?"},
-    {"phF2", "Um balão contém {phF1} de ar a {phA1}. À pressão constante, o ar é levado à temperatura de {phA2}. Qual passa a ser o volume do balão, em {?}?"},
-    {"phA2", "Um gás ideal ocupa {phF1} à temperatura de {phA1}. Numa transformação isobárica, passa a ocupar {phF2}. Qual é a nova temperatura do gás, em {?}?"},
-    {"phA2", "O ar de um cilindro com êmbolo livre ocupa {phF1} a {phA1}. A que temperatura, em {?}, o ar deve ser levado para ocupar {phF2} à mesma pressão?"},
+    {"phF1", "Uma seringa com a ponta vedada e o êmbolo livre contém ar a {phA1}. Mergulhada em água quente, o ar "
+             "chega a {phA2} e passa a ocupar {phF2}, à mesma pressão. Qual era o volume inicial do ar, em {?}?",
+     {{"phA1", 18, 28, "°C", "°C"}, {"phA2", 60, 90, "°C", "°C"}, {"phF2", 12, 60, "mL", "mL cm³"},
+      {"phF1", 10, 50, "mL", "mL cm³"}}},
+    {"phF1", "Um balão de festa cheio de ar a {phA1} é posto no congelador. A {phA2}, à mesma pressão, seu volume é "
+             "{phF2}. Qual era o volume do balão antes de ir ao congelador, em {?}?",
+     {{"phA1", 20, 30, "°C", "°C"}, {"phA2", -20, -10, "°C", "°C"}, {"phF2", 1.5, 7, nullptr, "mL"},
+      {"phF1", 2, 8, nullptr, "mL"}}},
+    {"phF1", "Um cilindro com êmbolo livre contém ar a {phA1}. Aquecido à pressão constante até {phA2}, o ar passa a "
+             "ocupar {phF2}. Qual era o volume inicial do ar, em {?}?",
+     {{"phA1", 290, 300, nullptr, "°C"}, {"phA2", 400, 600, nullptr, "°C"}, {"phF2", 1.5, 10, nullptr, "mL"},
+      {"phF1", 1, 5, nullptr, "mL"}}},
+    {"phA1", "Um cilindro com êmbolo livre contém {phF1} de ar. Aquecido à pressão constante até {phA2}, o ar passa a "
+             "ocupar {phF2}. Qual era a temperatura inicial do ar, em {?}?",
+     {{"phF1", 1, 5, nullptr, "mL"}, {"phA2", 400, 600, nullptr, "°C"}, {"phF2", 1.5, 10, nullptr, "mL"},
+      {"phA1", 250, 350, nullptr, "°C"}},
+     [](const Draw& d) { return d("phF2") > d("phF1"); }},
+    {"phA1", "Deixado ao sol, um balão de festa passa de {phF1} para {phF2}, à pressão constante, e o ar dentro dele "
+             "chega a {phA2}. Qual era a temperatura inicial do ar, em {?}?",
+     {{"phF1", 2, 8, nullptr, "mL"}, {"phF2", 2.1, 9, nullptr, "mL"}, {"phA2", 35, 55, "°C", "°C"},
+      {"phA1", 15, 30, "°C", "°C"}},
+     [](const Draw& d) { return d("phF2") > d("phF1"); }},
+    {"phA1", "Posto no congelador, um balão de festa passa de {phF1} para {phF2}, à pressão constante, quando o ar "
+             "dentro dele chega a {phA2}. A que temperatura estava o ar antes, em {?}?",
+     {{"phF1", 2, 8, nullptr, "mL"}, {"phF2", 1.5, 7.5, nullptr, "mL"}, {"phA2", -20, -10, "°C", "°C"},
+      {"phA1", 15, 35, "°C", "°C"}},
+     [](const Draw& d) { return d("phF2") < d("phF1"); }},
+    {"phF2", "Um balão de festa contém {phF1} de ar a {phA1}. Posto no congelador, o ar chega a {phA2}, à mesma "
+             "pressão. Qual passa a ser o volume do balão, em {?}?",
+     {{"phF1", 2, 8, nullptr, "mL"}, {"phA1", 20, 30, "°C", "°C"}, {"phA2", -20, -10, "°C", "°C"},
+      {"phF2", 1.5, 7.5, nullptr, "mL"}}},
+    {"phF2", "Um cilindro com êmbolo livre contém {phF1} de ar a {phA1}. À pressão constante, o ar é aquecido até "
+             "{phA2}. Qual passa a ser o volume ocupado pelo ar, em {?}?",
+     {{"phF1", 1, 5, nullptr, "mL"}, {"phA1", 290, 300, nullptr, "°C"}, {"phA2", 400, 600, nullptr, "°C"},
+      {"phF2", 1.3, 10.5, nullptr, "mL"}}},
+    {"phF2", "Um balão de festa com {phF1} de ar a {phA1} é deixado ao sol, e o ar dentro dele chega a {phA2}, à "
+             "mesma pressão. Qual passa a ser o volume do balão, em {?}?",
+     {{"phF1", 2, 8, nullptr, "mL"}, {"phA1", 18, 28, "°C", "°C"}, {"phA2", 35, 55, "°C", "°C"},
+      {"phF2", 2.1, 9.5, nullptr, "mL"}}},
+    {"phA2", "Um balão de festa contém {phF1} de ar a {phA1}. Posto no congelador, à pressão constante, seu volume "
+             "diminui para {phF2}. A que temperatura chegou o ar, em {?}?",
+     {{"phF1", 2, 8, nullptr, "mL"}, {"phA1", 20, 30, "°C", "°C"}, {"phF2", 1.5, 7.5, nullptr, "mL"},
+      {"phA2", -25, -5, "°C", "°C"}},
+     [](const Draw& d) { return d("phF2") < d("phF1"); }},
+    {"phA2", "Uma seringa com a ponta vedada e o êmbolo livre contém {phF1} de ar a {phA1}. Mergulhada em água quente, "
+             "o ar passa a ocupar {phF2}, à mesma pressão. A que temperatura chegou o ar, em {?}?",
+     {{"phF1", 10, 50, "mL", "mL cm³"}, {"phA1", 18, 28, "°C", "°C"}, {"phF2", 12, 60, "mL", "mL cm³"},
+      {"phA2", 50, 95, "°C", "°C"}},
+     [](const Draw& d) { return d("phF2") > d("phF1"); }},
+    {"phA2", "O ar de um cilindro com êmbolo livre ocupa {phF1} a {phA1}. A que temperatura o ar deve ser aquecido, à "
+             "mesma pressão, para ocupar {phF2}, em {?}?",
+     {{"phF1", 1, 5, nullptr, "mL"}, {"phA1", 290, 300, nullptr, "°C"}, {"phF2", 1.5, 10, nullptr, "mL"},
+      {"phA2", 400, 600, nullptr, "°C"}},
+     [](const Draw& d) { return d("phF2") > d("phF1"); }},
 };
 
-const Range isovolumetricRanges[] = {
-    {"phF1", 0.5, 10, "cmHg mmHg"},
-    {"phA1", 200, 800, "ºC"},
-    {"phF2", 0.5, 10, "cmHg mmHg"},
-    {"phA2", 200, 800, "ºC"},
-};
-
+// P₁ / T₁ = P₂ / T₂: an aerosol can of 2 to 4 atm heated to 50 to 150 °C, whose pressure
+// goes up; a car tyre of 2 to 2,6 atm warmed by a trip; a closed jar of 1 atm in the
+// fridge (2 to 8 °C); a light bulb filled at 0,6 to 0,8 atm, whose gas reaches 120 to
+// 250 °C; a pressure cooker before its valve opens; a gas cylinder in the sun.
 const Statement isovolumetricStatements[] = {
-    {"phF1", "Um gás ideal num recipiente rígido está a {phA1}. Levado à temperatura de {phA2}, sua pressão passa a {phF2}. Qual era a pressão inicial do gás, em {?}?"},
-    {"phF1", "Um botijão fechado contém um gás a {phA1}. Quando a temperatura do gás chega a {phA2}, o manômetro indica {phF2}. Qual era a pressão inicial, em {?}?"},
-    {"phA1", "Num recipiente de volume constante, a pressão de um gás ideal passa de {phF1} para {phF2}, e a temperatura final é {phA2}. Qual era a temperatura inicial, em {?}?"},
-    {"phA1", "A pressão do gás de um cilindro de aço fechado era {phF1} e, após uma variação de temperatura, passa a {phF2} a {phA2}. Qual era a temperatura inicial do gás, em {?}?"},
-    {"phF2", "Um gás ideal está num recipiente rígido à pressão de {phF1} e à temperatura de {phA1}. Qual será sua pressão, em {?}, à temperatura de {phA2}?"},
-    {"phF2", "Um cilindro de aço fechado contém gás a {phF1} e {phA1}. Exposto ao sol, o gás chega a {phA2}. Qual passa a ser a pressão no cilindro, em {?}?"},
-    {"phA2", "Um gás ideal num recipiente rígido está a {phF1} e {phA1}. A que temperatura, em {?}, sua pressão passa a ser {phF2}?"},
-    {"phA2", "Uma lata fechada contém ar à pressão de {phF1} e à temperatura de {phA1}. Aquecida, a pressão interna chega a {phF2}. Qual é a temperatura do ar nesse momento, em {?}?"},
+    {"phF1", "O pneu de um carro foi calibrado com o ar a {phA1}. Depois de uma viagem, com o ar a {phA2}, a pressão "
+             "no pneu é {phF2}. Supondo o volume do pneu constante, qual era a pressão de calibragem, em {?}?",
+     {{"phA1", 15, 25, "°C", "°C"}, {"phA2", 35, 60, "°C", "°C"}, {"phF2", 2.1, 3, nullptr, "kPa"},
+      {"phF1", 1.9, 2.8, nullptr, "kPa"}}},
+    {"phF1", "Uma lâmpada incandescente é fechada com um gás inerte a {phA1}. Acesa, o gás chega a {phA2}, e sua "
+             "pressão, a {phF2}. Qual era a pressão do gás na lâmpada apagada, em {?}?",
+     {{"phA1", 20, 25, "°C", "°C"}, {"phA2", 120, 250, "°C", "°C"}, {"phF2", 0.8, 1.4, nullptr, "mmHg"},
+      {"phF1", 0.55, 0.85, nullptr, "mmHg"}}},
+    {"phF1", "Um cilindro de gás de aço, fechado, estava a {phA1}. Deixado ao sol, o gás chega a {phA2}, e o manômetro "
+             "indica {phF2}. Qual era a pressão inicial do gás, em {?}?",
+     {{"phA1", 15, 25, "°C", "°C"}, {"phA2", 40, 55, "°C", "°C"}, {"phF2", 110, 230, nullptr, "bar"},
+      {"phF1", 100, 200, nullptr, "bar"}}},
+    {"phA1", "A pressão de uma lata de aerossol fechada passa de {phF1} para {phF2} quando ela é aquecida e o gás "
+             "chega a {phA2}. Qual era a temperatura inicial do gás, em {?}?",
+     {{"phF1", 2, 4, nullptr, "kPa"}, {"phF2", 2.2, 5.5, nullptr, "kPa"}, {"phA2", 50, 150, "°C", "°C"},
+      {"phA1", 10, 35, "°C", "°C"}},
+     [](const Draw& d) { return d("phF2") > d("phF1"); }},
+    {"phA1", "Um pote de vidro é bem fechado na cozinha, com o ar a {phF1}. Na geladeira, o ar de dentro chega a "
+             "{phA2}, e sua pressão cai para {phF2}. Qual era a temperatura da cozinha, em {?}?",
+     {{"phF1", 1, 1}, {"phF2", 0.88, 0.97, nullptr, "mmHg"}, {"phA2", 2, 8, "°C", "°C"},
+      {"phA1", 15, 35, "°C", "°C"}}},
+    {"phA1", "O pneu de um carro foi calibrado a {phF1}. Depois de uma viagem, a pressão no pneu é {phF2}, com o ar a "
+             "{phA2}. Supondo o volume do pneu constante, qual era a temperatura do ar na calibragem, em {?}?",
+     {{"phF1", 2, 2.6, nullptr, "kPa"}, {"phF2", 2.1, 3, nullptr, "kPa"}, {"phA2", 35, 60, "°C", "°C"},
+      {"phA1", 10, 30, "°C", "°C"}},
+     [](const Draw& d) { return d("phF2") > d("phF1"); }},
+    {"phF2", "Uma lata de aerossol fechada contém gás a {phF1} e {phA1}. Esquecida perto do fogão, o gás chega a "
+             "{phA2}. Qual passa a ser a pressão dentro da lata, em {?}?",
+     {{"phF1", 2, 4, nullptr, "kPa"}, {"phA1", 18, 30, "°C", "°C"}, {"phA2", 50, 150, "°C", "°C"},
+      {"phF2", 2.1, 5.5, nullptr, "kPa"}}},
+    {"phF2", "Um pote de vidro é bem fechado na cozinha, com o ar a {phF1} e {phA1}. Na geladeira, o ar de dentro "
+             "chega a {phA2}. Qual passa a ser a pressão do ar no pote, em {?}?",
+     {{"phF1", 1, 1}, {"phA1", 20, 32, "°C", "°C"}, {"phA2", 2, 8, "°C", "°C"}, {"phF2", 0.88, 0.97, nullptr, "mmHg"}}},
+    {"phF2", "Uma panela de pressão é fechada com o ar a {phF1} e {phA1}. No fogo, antes de a válvula abrir, o ar "
+             "chega a {phA2}. Qual é a pressão do ar na panela nesse momento, em {?}?",
+     {{"phF1", 1, 1}, {"phA1", 20, 30, "°C", "°C"}, {"phA2", 90, 110, "°C", "°C"},
+      {"phF2", 1.2, 1.35, nullptr, "mmHg kPa"}}},
+    {"phA2", "Uma lata fechada contém ar à pressão de {phF1} e à temperatura de {phA1}. Aquecida, a pressão interna "
+             "chega a {phF2}. Qual é a temperatura do ar nesse momento, em {?}?",
+     {{"phF1", 2, 4, nullptr, "kPa"}, {"phA1", 18, 30, "°C", "°C"}, {"phF2", 2.2, 5.5, nullptr, "kPa"},
+      {"phA2", 50, 150, "°C", "°C"}},
+     [](const Draw& d) { return d("phF2") > d("phF1"); }},
+    {"phA2", "O pneu de um carro foi calibrado a {phF1}, com o ar a {phA1}. Depois de uma viagem, a pressão no pneu é "
+             "{phF2}. Supondo o volume do pneu constante, qual é a temperatura do ar no pneu, em {?}?",
+     {{"phF1", 2, 2.6, nullptr, "kPa"}, {"phA1", 15, 25, "°C", "°C"}, {"phF2", 2.1, 3, nullptr, "kPa"},
+      {"phA2", 30, 65, "°C", "°C"}},
+     [](const Draw& d) { return d("phF2") > d("phF1"); }},
+    {"phA2", "Uma lâmpada incandescente é fechada com um gás inerte a {phF1} e {phA1}. Acesa, a pressão do gás chega "
+             "a {phF2}. Qual é a temperatura do gás nesse momento, em {?}?",
+     {{"phF1", 0.6, 0.8, nullptr, "mmHg"}, {"phA1", 20, 25, "°C", "°C"}, {"phF2", 0.85, 1.3, nullptr, "mmHg"},
+      {"phA2", 120, 250, "°C", "°C"}}},
 };
 
-const Range firstLawRanges[] = {
-    {"ltp", 100, 5000, "J kcal"},
-    {"ltt", 50, 4000, "J kcal"},
-    {"ltu", 50, 4000, "J kcal"},
-};
-
+// Q = T + ΔU, in the joules a book gives: 100 to 4 000 J a stroke. A gas that receives
+// heat has Q > 0, one that gives it off Q < 0; one that expands does work, T > 0, one
+// that is compressed suffers it, T < 0; ΔU follows.
 const Statement firstLawStatements[] = {
-    {"ltp", "Durante uma expansão, um gás realiza um trabalho de {ltt} e sua energia interna aumenta {ltu}. Quanto calor o gás recebeu, em {?}?"},
-    {"ltp", "Numa máquina térmica, o gás de um cilindro empurra o pistão realizando um trabalho de {ltt}, enquanto sua energia interna cresce {ltu}. Qual foi o calor recebido pelo gás, em {?}?"},
-    {"ltt", "Um gás recebe {ltp} de calor de uma fonte e sua energia interna aumenta {ltu}. Qual é o trabalho realizado pelo gás, em {?}?"},
-    {"ltt", "Ao receber {ltp} de calor, o gás de um cilindro com êmbolo tem sua energia interna aumentada em {ltu}. Que trabalho o gás realiza sobre o êmbolo, em {?}?"},
-    {"ltu", "Um gás recebe {ltp} de calor e, ao se expandir, realiza um trabalho de {ltt}. Qual é a variação de sua energia interna, em {?}?"},
-    {"ltu", "O vapor de uma caldeira recebe {ltp} de calor e realiza sobre uma turbina um trabalho de {ltt}. De quanto varia a energia interna do vapor, em {?}?"},
+    {"ltp", "O gás de um cilindro se expande, empurrando o êmbolo, e realiza um trabalho de {ltt}, enquanto sua "
+            "energia interna aumenta {ltu}. Quanto calor o gás recebeu, em {?}?",
+     {{"ltt", 100, 2000, "J", "J kJ"}, {"ltu", 100, 2000, "J", "J kJ"}, {"ltp", 200, 4000, "J", "J kJ"}}},
+    {"ltp", "Um gás é comprimido por um pistão; o trabalho do gás nessa compressão é T = {ltt}, e sua energia interna "
+            "aumenta {ltu}. Qual é a quantidade de calor trocada pelo gás, em {?}? (Calor cedido tem sinal "
+            "negativo.)",
+     {{"ltt", -2000, -300, "J", "J kJ"}, {"ltu", 50, 1500, "J", "J kJ"}, {"ltp", -1950, -30, "J", "J"}}},
+    {"ltp", "O vapor no cilindro de uma máquina a vapor recebe calor e, ao se expandir, realiza um trabalho de {ltt}, "
+            "enquanto sua energia interna varia ΔU = {ltu}. Quanto calor o vapor recebeu, em {?}?",
+     {{"ltt", 500, 4000, "J", "J kJ"}, {"ltu", -1500, -100, "J", "J"}, {"ltp", 100, 3900, "J", "J kJ"}}},
+    {"ltt", "Um gás recebe {ltp} de calor de uma chama, e sua energia interna aumenta {ltu}. Qual é o trabalho "
+            "realizado pelo gás ao se expandir, em {?}?",
+     {{"ltp", 500, 4000, "J", "J kJ"}, {"ltu", 100, 3000, "J", "J kJ"}, {"ltt", 100, 3900, "J", "J kJ"}}},
+    {"ltt", "Um gás é comprimido num cilindro: ele cede calor ao ambiente, Q = {ltp}, e sua energia interna aumenta "
+            "{ltu}. Qual é o trabalho do gás nessa transformação, em {?}?",
+     {{"ltp", -1500, -100, "J", "J kJ"}, {"ltu", 100, 1500, "J", "J kJ"}, {"ltt", -3000, -200, "J", "J kJ"}}},
+    {"ltt", "O vapor no cilindro de uma locomotiva recebe {ltp} de calor, e sua energia interna varia ΔU = {ltu}. Que "
+            "trabalho o vapor realiza sobre o pistão, em {?}?",
+     {{"ltp", 500, 3000, "J", "J kJ"}, {"ltu", -1500, -100, "J", "J"}, {"ltt", 600, 4500, "J", "J kJ"}}},
+    {"ltu", "Um gás recebe {ltp} de calor e, ao se expandir, realiza um trabalho de {ltt}. Qual é a variação de sua "
+            "energia interna, em {?}?",
+     {{"ltp", 500, 4000, "J", "J kJ"}, {"ltt", 100, 3000, "J", "J kJ"}, {"ltu", 50, 3900, "J", "J kJ"}}},
+    {"ltu", "O ar de uma bomba de encher pneus é comprimido: o trabalho do ar nessa compressão é T = {ltt}, e ele "
+            "cede ao ambiente Q = {ltp}. Qual é a variação da energia interna do ar, em {?}?",
+     {{"ltt", -300, -50, "J", "J"}, {"ltp", -100, -5, "J", "J"}, {"ltu", 10, 295, "J", "J"}}},
+    {"ltu", "O vapor de uma caldeira recebe {ltp} de calor e realiza sobre uma turbina um trabalho de {ltt}. Qual é a "
+            "variação da energia interna do vapor, em {?}?",
+     {{"ltp", 500, 3000, "J", "J kJ"}, {"ltt", 800, 4000, "J", "J kJ"}, {"ltu", -3500, -50, "J", "J kJ"}}},
 };
 
-const Range molecularEnergyRanges[] = {
-    {"ecmECM", 2e-21, 3e-20, "eV"},
-    {"ecmT", 100, 1500, "ºC"},
-};
-
+// Ecm = 3·k·T / 2: a room at 15 to 35 °C, the atmosphere of Mars at 150 to 270 K, the
+// gas of a 500 to 1 500 °C furnace, the Sun's surface at about 5 800 K.
 const Statement molecularEnergyStatements[] = {
-    {"ecmECM", "Qual é a energia cinética média de translação das moléculas de um gás ideal mantido a {ecmT}, em {?}?"},
-    {"ecmECM", "Um gás monoatômico está num recipiente à temperatura de {ecmT}. Determine a energia cinética média de suas moléculas, em {?}."},
-    {"ecmT", "As moléculas de um gás ideal têm energia cinética média de translação de {ecmECM}. A que temperatura está o gás, em {?}?"},
-    {"ecmT", "Num reservatório, a energia cinética média das moléculas de um gás monoatômico é {ecmECM}. Qual é a temperatura do gás, em {?}?"},
+    {"ecmECM", "O ar de uma sala está a {ecmT}. Considerando-o um gás ideal, qual é a energia cinética média de "
+               "translação de suas moléculas, em {?}?",
+     {{"ecmT", 15, 35, "°C", "°C"}, {"ecmECM", 5.9e-21, 6.4e-21}}},
+    {"ecmECM", "Na atmosfera de Marte, num ponto onde o gás está a {ecmT}, qual é a energia cinética média de "
+               "translação de suas moléculas, considerando-o um gás ideal, em {?}?",
+     {{"ecmT", 150, 270, nullptr, "°C"}, {"ecmECM", 3.1e-21, 5.6e-21}}},
+    {"ecmECM", "Na superfície do Sol, o gás está a cerca de {ecmT}. Considerando-o um gás ideal, qual é a energia "
+               "cinética média de suas partículas, em {?}?",
+     {{"ecmT", 5500, 6000}, {"ecmECM", 1.1e-19, 1.25e-19, nullptr, "eV"}}},
+    {"ecmT", "No forno de uma siderúrgica, a energia cinética média de translação das moléculas do gás é {ecmECM}. "
+             "Considerando-o um gás ideal, a que temperatura está o gás, em {?}?",
+     {{"ecmECM", 1.6e-20, 3.6e-20, nullptr, "eV"}, {"ecmT", 500, 1500, "°C", "°C"}}},
+    {"ecmT", "As moléculas do ar de uma sala têm energia cinética média de translação de {ecmECM}. Considerando o ar "
+             "um gás ideal, qual é a temperatura da sala, em {?}?",
+     {{"ecmECM", 5.9e-21, 6.4e-21}, {"ecmT", 10, 40, "°C", "°C"}}},
+    {"ecmT", "Na superfície de uma estrela, a energia cinética média das partículas do gás é {ecmECM}. Considerando-o "
+             "um gás ideal, qual é a temperatura na superfície da estrela, em {?}?",
+     {{"ecmECM", 0.4, 2, "eV", "eV"}, {"ecmT", 3000, 16000}}},
 };
 
-const Range heatCapacityRanges[] = {
-    {"pP", 10, 1000, "J/K kcal/ºC"},
-    {"pT", 100, 50000, "kcal J"},
-    {"pdT", 5, 100, "K"},
-};
-
+// C = Q / ΔT: an aluminium pan of 0,3 to 1,5 kg (66 to 330 cal/°C); a calorimeter of 10
+// to 100 cal/°C; an iron piece cooling by 50 to 500 °C; a baby's bath of 8 to 20 L.
 const Statement heatCapacityStatements[] = {
-    {"pP", "Um corpo recebe {pT} de calor e sua temperatura aumenta {pdT}. Qual é a capacidade térmica do corpo, em {?}?"},
-    {"pP", "Uma panela de alumínio, ao ser aquecida no fogão, absorve {pT} de calor e sua temperatura sobe {pdT}. Qual é a capacidade térmica da panela, em {?}?"},
-    {"pT", "Quanto calor, em {?}, deve receber um corpo de capacidade térmica {pP} para que sua temperatura aumente {pdT}?"},
-    {"pT", "Um calorímetro tem capacidade térmica {pP}. Quanto calor ele absorve, em {?}, quando sua temperatura sobe {pdT}?"},
-    {"pdT", "Um corpo de capacidade térmica {pP} recebe {pT} de calor. De quanto varia sua temperatura, em {?}?"},
-    {"pdT", "Uma peça de capacidade térmica {pP} cede {pT} de calor ao ambiente. Qual é a variação de sua temperatura, em {?}?"},
+    {"pP", "Uma panela vazia, aquecida no fogão, absorve {pT} de calor, e sua temperatura sobe {pdT}. Qual é a "
+           "capacidade térmica da panela, em {?}?",
+     {{"pT", 2000, 30000, nullptr, "kcal kJ"}, {"pdT", 20, 150}, {"pP", 50, 350, nullptr, "J/K"}}},
+    {"pP", "Num laboratório, um calorímetro recebe {pT} de calor, e sua temperatura sobe {pdT}. Qual é a capacidade "
+           "térmica do calorímetro, em {?}?",
+     {{"pT", 100, 3000, nullptr, "kcal J"}, {"pdT", 5, 40}, {"pP", 10, 100, nullptr, "J/K"}}},
+    {"pP", "Uma peça de ferro retirada de um forno esfria: sua temperatura varia {pdT}, e o calor que ela troca com o "
+           "ambiente é Q = {pT}. Qual é a capacidade térmica da peça, em {?}?",
+     {{"pdT", -500, -50}, {"pT", -50000, -2000, nullptr, "kcal"}, {"pP", 20, 500, nullptr, "J/K"}}},
+    {"pT", "Um calorímetro de capacidade térmica {pP} é aquecido, e sua temperatura sobe {pdT}. Quanto calor ele "
+           "absorve, em {?}?",
+     {{"pP", 10, 100, nullptr, "J/K"}, {"pdT", 5, 40}, {"pT", 100, 4000, nullptr, "kcal J"}}},
+    {"pT", "Uma panela de capacidade térmica {pP} é retirada do fogo e esfria: sua temperatura varia {pdT}. Qual é a "
+           "quantidade de calor trocada pela panela, em {?}? (Calor cedido tem sinal negativo.)",
+     {{"pP", 50, 350, nullptr, "J/K"}, {"pdT", -150, -20}, {"pT", -50000, -1000, nullptr, "kcal"}}},
+    {"pT", "A água de uma banheira de bebê tem capacidade térmica {pP}. Quanto calor ela deve receber para que sua "
+           "temperatura suba {pdT}, em {?}?",
+     {{"pP", 8000, 20000, nullptr, "kcal/°C"}, {"pdT", 10, 20}, {"pT", 80000, 400000, nullptr, "kcal kJ"}}},
+    {"pdT", "Uma panela de capacidade térmica {pP} recebe {pT} de calor da chama do fogão. De quanto sobe sua "
+            "temperatura, em {?}?",
+     {{"pP", 50, 350, nullptr, "J/K"}, {"pT", 2000, 30000, nullptr, "kcal kJ"}, {"pdT", 10, 200}}},
+    {"pdT", "Uma peça de capacidade térmica {pP} esfria sobre uma bancada, e o calor que ela troca com o ambiente é "
+            "Q = {pT}. Qual é a variação de temperatura da peça, em {?}?",
+     {{"pP", 20, 500, nullptr, "J/K"}, {"pT", -50000, -1000, nullptr, "kcal"}, {"pdT", -400, -10}}},
+    {"pdT", "A água de uma banheira de bebê, de capacidade térmica {pP}, recebe {pT} de calor de um aquecedor. De "
+            "quanto sobe a temperatura da água, em {?}?",
+     {{"pP", 8000, 20000, nullptr, "kcal/°C"}, {"pT", 50000, 400000, nullptr, "kcal kJ"}, {"pdT", 5, 30}}},
 };
 
-const Range heatCapacityFromMassRanges[] = {
-    {"lnFR", 5, 2000, "J/K kcal/ºC"},
-    {"lnM", 50, 2000, "kg"},
-    {"lnA", 0.09, 1.0},
-};
-
+// C = m·c: pans of aluminium, iron or copper, 0,3 to 2 kg; calorimeters of 50 to 1 000
+// g; a block of ice; unknown metals, liquids, and sand (0,15 to 0,25 cal/(g·°C)).
 const Statement heatCapacityFromMassStatements[] = {
-    {"lnFR", "Qual é a capacidade térmica, em {?}, de um bloco de {lnM} feito de um material de calor específico {lnA}?"},
-    {"lnFR", "Uma panela de {lnM} é feita de um metal de calor específico {lnA}. Qual é a capacidade térmica da panela, em {?}?"},
-    {"lnM", "Um corpo feito de um material de calor específico {lnA} tem capacidade térmica {lnFR}. Qual é a massa do corpo, em {?}?"},
-    {"lnM", "Um recipiente de capacidade térmica {lnFR} é feito de um metal de calor específico {lnA}. Qual é a massa do recipiente, em {?}?"},
-    {"lnA", "Um bloco de {lnM} tem capacidade térmica {lnFR}. Qual é o calor específico do material do bloco, em {?}?"},
-    {"lnA", "A capacidade térmica de uma peça de {lnM} é {lnFR}. Qual é o calor específico do material de que ela é feita, em {?}?"},
+    {"lnFR", "Uma panela de {lnA:nome} tem massa {lnM}. Sendo o calor específico do {lnA:nome} {lnA}, qual é a "
+             "capacidade térmica da panela, em {?}?",
+     {{"lnM", 300, 2000, nullptr, "kg"}, table("lnA", Materials::metalHeat), {"lnFR", 25, 450, nullptr, "J/K"}}},
+    {"lnFR", "Um bloco de {lnA:nome} de {lnM}, de calor específico {lnA}, é usado num experimento de calorimetria. "
+             "Qual é a capacidade térmica do bloco, em {?}?",
+     {{"lnM", 50, 1000, nullptr, "kg"}, table("lnA", Materials::metalHeat), {"lnFR", 4, 220, nullptr, "J/K"}}},
+    {"lnFR", "Um bloco de gelo de {lnM}, abaixo de 0 °C, tem calor específico {lnA}. Qual é a capacidade térmica do "
+             "bloco, em {?}?",
+     {{"lnM", 200, 5000, nullptr, "kg"}, table("lnA", Materials::iceHeat),
+      {"lnFR", 100, 2500, nullptr, "kcal/°C J/K"}}},
+    {"lnM", "Uma panela de {lnA:nome} tem capacidade térmica {lnFR}. Sendo o calor específico do {lnA:nome} {lnA}, "
+            "qual é a massa da panela, em {?}?",
+     {{"lnFR", 30, 400, nullptr, "J/K"}, table("lnA", Materials::metalHeat), {"lnM", 300, 2000, nullptr, "kg"}}},
+    {"lnM", "O recipiente de um calorímetro, feito de {lnA:nome}, tem capacidade térmica {lnFR}. Sendo o calor "
+            "específico do metal {lnA}, qual é a massa do recipiente, em {?}?",
+     {{"lnFR", 5, 200, nullptr, "J/K"}, table("lnA", Materials::metalHeat), {"lnM", 50, 1000, nullptr, "kg"}}},
+    {"lnM", "Um bloco de gelo, abaixo de 0 °C, tem capacidade térmica {lnFR}. Sendo o calor específico do gelo {lnA}, "
+            "qual é a massa do bloco, em {?}?",
+     {{"lnFR", 100, 2500, nullptr, "kcal/°C J/K"}, table("lnA", Materials::iceHeat),
+      {"lnM", 200, 5000, nullptr, "kg"}}},
+    {"lnA", "Um bloco de {lnM} de um metal desconhecido tem capacidade térmica {lnFR}. Qual é o calor específico do "
+            "metal, em {?}?",
+     {{"lnM", 50, 1000, nullptr, "kg"}, {"lnFR", 2, 250, nullptr, "J/K"}, {"lnA", 0.03, 0.25, nullptr, "J/(kg·K)"}}},
+    {"lnA", "Um recipiente contém {lnM} de um líquido desconhecido, cuja capacidade térmica é {lnFR}. Qual é o calor "
+            "específico do líquido, em {?}?",
+     {{"lnM", 100, 2000, nullptr, "kg"}, {"lnFR", 30, 2000, nullptr, "kcal/°C J/K"},
+      {"lnA", 0.3, 1, nullptr, "J/(kg·K)"}}},
+    {"lnA", "Uma amostra de {lnM} de areia de uma praia tem capacidade térmica {lnFR}. Qual é o calor específico da "
+            "areia, em {?}?",
+     {{"lnM", 100, 2000, nullptr, "kg"}, {"lnFR", 15, 500, nullptr, "J/K"}, {"lnA", 0.15, 0.25, nullptr, "J/(kg·K)"}}},
 };
 
 const TopicProblems topicProblems[] = {
-    {"ButtonXPMACCorel42", celsiusFahrenheitRanges, celsiusFahrenheitStatements},
-    {"ButtonXPMACCorel43", celsiusKelvinRanges, celsiusKelvinStatements},
-    {"ButtonXPMACCorel44", fahrenheitKelvinRanges, fahrenheitKelvinStatements},
-    {"ButtonXPMACCorel45", sensibleHeatRanges, sensibleHeatStatements},
-    {"ButtonXPMACCorel46", specificHeatRanges, specificHeatStatements},
-    {"ButtonXPMACCorel47", latentHeatRanges, latentHeatStatements},
-    {"ButtonXPMACCorel48", linearExpansionRanges, linearExpansionStatements},
-    {"ButtonXPMACCorel49", surfaceExpansionRanges, surfaceExpansionStatements},
-    {"ButtonXPMACCorel50", volumeExpansionRanges, volumeExpansionStatements},
-    {"ButtonXPMACCorel51", clapeyronRanges, clapeyronStatements},
-    {"ButtonXPMACCorel52", isothermalRanges, isothermalStatements},
-    {"ButtonXPMACCorel53", isobaricRanges, isobaricStatements},
-    {"ButtonXPMACCorel54", isovolumetricRanges, isovolumetricStatements},
-    {"ButtonXPMACCorel55", firstLawRanges, firstLawStatements},
-    {"ButtonXPMACCorel56", molecularEnergyRanges, molecularEnergyStatements},
-    {"ButtonXPMACCorel96", heatCapacityRanges, heatCapacityStatements},
-    {"ButtonXPMACCorel97", heatCapacityFromMassRanges, heatCapacityFromMassStatements},
+    {"ButtonXPMACCorel42", {}, celsiusFahrenheitStatements},
+    {"ButtonXPMACCorel43", {}, celsiusKelvinStatements},
+    {"ButtonXPMACCorel44", {}, fahrenheitKelvinStatements},
+    {"ButtonXPMACCorel45", {}, sensibleHeatStatements},
+    {"ButtonXPMACCorel46", {}, specificHeatStatements},
+    {"ButtonXPMACCorel47", {}, latentHeatStatements},
+    {"ButtonXPMACCorel48", {}, linearExpansionStatements},
+    {"ButtonXPMACCorel49", {}, surfaceExpansionStatements},
+    {"ButtonXPMACCorel50", {}, volumeExpansionStatements},
+    {"ButtonXPMACCorel51", {}, clapeyronStatements},
+    {"ButtonXPMACCorel52", {}, isothermalStatements},
+    {"ButtonXPMACCorel53", {}, isobaricStatements},
+    {"ButtonXPMACCorel54", {}, isovolumetricStatements},
+    {"ButtonXPMACCorel55", {}, firstLawStatements},
+    {"ButtonXPMACCorel56", {}, molecularEnergyStatements},
+    {"ButtonXPMACCorel96", {}, heatCapacityStatements},
+    {"ButtonXPMACCorel97", {}, heatCapacityFromMassStatements},
 };
 
 }
