@@ -534,19 +534,19 @@ const Statement timeToTopStatements[] = {
 };
 
 const Problems::TopicProblems table[] = {
-    {"ButtonXPMACCorel1", {}, uniformMotionStatements},
-    {"ButtonXPMACCorel6", {}, meanVelocityStatements},
-    {"ButtonXPMACCorel7", {}, meanAccelerationStatements},
-    {"ButtonXPMACCorel8", {}, acceleratedVelocityStatements},
-    {"ButtonXPMACCorel9", {}, torricelliStatements},
-    {"ButtonXPMACCorel10", {}, circularVelocityStatements},
-    {"ButtonXPMACCorel28", {}, frequencyStatements},
-    {"ButtonXPMACCorel29", {}, periodStatements},
-    {"ButtonXPMACCorel93", {}, frequencyToPeriodStatements},
-    {"ButtonXPMACCorel30", {}, angularVelocityStatements},
-    {"ButtonXPMACCorel31", {}, centripetalStatements},
-    {"ButtonXPMACCorel95", {}, maximumHeightStatements},
-    {"ButtonXPMACCorel94", {}, timeToTopStatements},
+    {"ButtonXPMACCorel1", uniformMotionStatements},
+    {"ButtonXPMACCorel6", meanVelocityStatements},
+    {"ButtonXPMACCorel7", meanAccelerationStatements},
+    {"ButtonXPMACCorel8", acceleratedVelocityStatements},
+    {"ButtonXPMACCorel9", torricelliStatements},
+    {"ButtonXPMACCorel10", circularVelocityStatements},
+    {"ButtonXPMACCorel28", frequencyStatements},
+    {"ButtonXPMACCorel29", periodStatements},
+    {"ButtonXPMACCorel93", frequencyToPeriodStatements},
+    {"ButtonXPMACCorel30", angularVelocityStatements},
+    {"ButtonXPMACCorel31", centripetalStatements},
+    {"ButtonXPMACCorel95", maximumHeightStatements},
+    {"ButtonXPMACCorel94", timeToTopStatements},
 };
 
 }

@@ -575,22 +575,22 @@ const Statement impulseStatements[] = {
 };
 
 const Problems::TopicProblems problemTable[] = {
-    {"ButtonXPMACCorel11", {}, secondLawStatements},
-    {"ButtonXPMACCorel12", {}, weightStatements},
-    {"ButtonXPMACCorel13", {}, torqueStatements},
-    {"ButtonXPMACCorel14", {}, frictionStatements},
-    {"ButtonXPMACCorel15", {}, inclineYStatements},
-    {"ButtonXPMACCorel16", {}, inclineXStatements},
-    {"ButtonXPMACCorel23", {}, workStatements},
-    {"ButtonXPMACCorel24", {}, inclinedWorkStatements},
-    {"ButtonXPMACCorel25", {}, powerStatements},
-    {"ButtonXPMACCorel26", {}, powerFromSpeedStatements},
-    {"ButtonXPMACCorel27", {}, kineticEnergyStatements},
-    {"ButtonXPMACCorel2", {}, elasticEnergyStatements},
-    {"ButtonXPMACCorel32", {}, gravitationalEnergyStatements},
-    {"ButtonXPMACCorel33", {}, hookeStatements},
-    {"ButtonXPMACCorel34", {}, momentumStatements},
-    {"ButtonXPMACCorel35", {}, impulseStatements},
+    {"ButtonXPMACCorel11", secondLawStatements},
+    {"ButtonXPMACCorel12", weightStatements},
+    {"ButtonXPMACCorel13", torqueStatements},
+    {"ButtonXPMACCorel14", frictionStatements},
+    {"ButtonXPMACCorel15", inclineYStatements},
+    {"ButtonXPMACCorel16", inclineXStatements},
+    {"ButtonXPMACCorel23", workStatements},
+    {"ButtonXPMACCorel24", inclinedWorkStatements},
+    {"ButtonXPMACCorel25", powerStatements},
+    {"ButtonXPMACCorel26", powerFromSpeedStatements},
+    {"ButtonXPMACCorel27", kineticEnergyStatements},
+    {"ButtonXPMACCorel2", elasticEnergyStatements},
+    {"ButtonXPMACCorel32", gravitationalEnergyStatements},
+    {"ButtonXPMACCorel33", hookeStatements},
+    {"ButtonXPMACCorel34", momentumStatements},
+    {"ButtonXPMACCorel35", impulseStatements},
 };
 
 }

@@ -564,19 +564,19 @@ const Statement powerFromCurrentStatements[] = {
 };
 
 const Problems::TopicProblems problemTable[] = {
-    {"ButtonXPMACCorel98", {}, currentStatements},
-    {"ButtonXPMACCorel99", {}, ohmStatements},
-    {"ButtonXPMACCorel100", {}, resistivityStatements},
-    {"ButtonXPMACCorel101", {}, seriesStatements},
-    {"ButtonXPMACCorel102", {}, parallelStatements},
-    {"ButtonXPMACCorel103", {}, equalResistorsStatements},
-    {"ButtonXPMACCorel104", {}, twoResistorsStatements},
-    {"ButtonXPMACCorel105", {}, terminalVoltageStatements},
-    {"ButtonXPMACCorel106", {}, circuitCurrentStatements},
-    {"ButtonXPMACCorel107", {}, energyUseStatements},
-    {"ButtonXPMACCorel108", {}, electricPowerStatements},
-    {"ButtonXPMACCorel109", {}, powerFromVoltageStatements},
-    {"ButtonXPMACCorel110", {}, powerFromCurrentStatements},
+    {"ButtonXPMACCorel98", currentStatements},
+    {"ButtonXPMACCorel99", ohmStatements},
+    {"ButtonXPMACCorel100", resistivityStatements},
+    {"ButtonXPMACCorel101", seriesStatements},
+    {"ButtonXPMACCorel102", parallelStatements},
+    {"ButtonXPMACCorel103", equalResistorsStatements},
+    {"ButtonXPMACCorel104", twoResistorsStatements},
+    {"ButtonXPMACCorel105", terminalVoltageStatements},
+    {"ButtonXPMACCorel106", circuitCurrentStatements},
+    {"ButtonXPMACCorel107", energyUseStatements},
+    {"ButtonXPMACCorel108", electricPowerStatements},
+    {"ButtonXPMACCorel109", powerFromVoltageStatements},
+    {"ButtonXPMACCorel110", powerFromCurrentStatements},
 };
 
 }

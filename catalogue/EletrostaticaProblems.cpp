@@ -416,14 +416,14 @@ const Statement uniformWorkStatements[] = {
 };
 
 const TopicProblems topicProblems[] = {
-    {"ButtonXPMACCorel79", {}, chargeStatements},
-    {"ButtonXPMACCorel80", {}, coulombStatements},
-    {"ButtonXPMACCorel81", {}, pointFieldStatements},
-    {"ButtonXPMACCorel82", {}, potentialEnergyStatements},
-    {"ButtonXPMACCorel83", {}, pointPotentialStatements},
-    {"ButtonXPMACCorel84", {}, uniformForceStatements},
-    {"ButtonXPMACCorel85", {}, uniformVoltageStatements},
-    {"ButtonXPMACCorel86", {}, uniformWorkStatements},
+    {"ButtonXPMACCorel79", chargeStatements},
+    {"ButtonXPMACCorel80", coulombStatements},
+    {"ButtonXPMACCorel81", pointFieldStatements},
+    {"ButtonXPMACCorel82", potentialEnergyStatements},
+    {"ButtonXPMACCorel83", pointPotentialStatements},
+    {"ButtonXPMACCorel84", uniformForceStatements},
+    {"ButtonXPMACCorel85", uniformVoltageStatements},
+    {"ButtonXPMACCorel86", uniformWorkStatements},
 };
 
 }

@@ -444,12 +444,12 @@ const Statement absolutePressureStatements[] = {
 };
 
 const Problems::TopicProblems problemTable[] = {
-    {"ButtonXPMACCorel36", {}, densityStatements},
-    {"ButtonXPMACCorel37", {}, pressureStatements},
-    {"ButtonXPMACCorel38", {}, buoyancyStatements},
-    {"ButtonXPMACCorel39", {}, hydrostaticStatements},
-    {"ButtonXPMACCorel40", {}, pressStatements},
-    {"ButtonXPMACCorel41", {}, absolutePressureStatements},
+    {"ButtonXPMACCorel36", densityStatements},
+    {"ButtonXPMACCorel37", pressureStatements},
+    {"ButtonXPMACCorel38", buoyancyStatements},
+    {"ButtonXPMACCorel39", hydrostaticStatements},
+    {"ButtonXPMACCorel40", pressStatements},
+    {"ButtonXPMACCorel41", absolutePressureStatements},
 };
 
 }

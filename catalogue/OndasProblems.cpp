@@ -335,14 +335,14 @@ const Statement stringStatements[] = {
 };
 
 const TopicProblems topicProblems[] = {
-    {"ButtonXPMACCorel71", {}, waveFrequencyStatements},
-    {"ButtonXPMACCorel72", {}, wavePeriodStatements},
-    {"ButtonXPMACCorel73", {}, frequencyToPeriodStatements},
-    {"ButtonXPMACCorel74", {}, waveSpeedStatements},
-    {"ButtonXPMACCorel75", {}, distanceStatements},
-    {"ButtonXPMACCorel76", {}, taylorStatements},
-    {"ButtonXPMACCorel77", {}, linearDensityStatements},
-    {"ButtonXPMACCorel78", {}, stringStatements},
+    {"ButtonXPMACCorel71", waveFrequencyStatements},
+    {"ButtonXPMACCorel72", wavePeriodStatements},
+    {"ButtonXPMACCorel73", frequencyToPeriodStatements},
+    {"ButtonXPMACCorel74", waveSpeedStatements},
+    {"ButtonXPMACCorel75", distanceStatements},
+    {"ButtonXPMACCorel76", taylorStatements},
+    {"ButtonXPMACCorel77", linearDensityStatements},
+    {"ButtonXPMACCorel78", stringStatements},
 };
 
 }

@@ -357,13 +357,13 @@ const Statement vergenceStatements[] = {
 };
 
 const TopicProblems topicProblems[] = {
-    {"ButtonXPMACCorel57", {}, mirrorsStatements},
-    {"ButtonXPMACCorel58", {}, gaussStatements},
-    {"ButtonXPMACCorel60", {}, magnificationStatements},
-    {"ButtonXPMACCorel61", {}, refractiveIndexStatements},
-    {"ButtonXPMACCorel63", {}, snellStatements},
-    {"ButtonXPMACCorel65", {}, totalReflectionStatements},
-    {"ButtonXPMACCorel66", {}, vergenceStatements},
+    {"ButtonXPMACCorel57", mirrorsStatements},
+    {"ButtonXPMACCorel58", gaussStatements},
+    {"ButtonXPMACCorel60", magnificationStatements},
+    {"ButtonXPMACCorel61", refractiveIndexStatements},
+    {"ButtonXPMACCorel63", snellStatements},
+    {"ButtonXPMACCorel65", totalReflectionStatements},
+    {"ButtonXPMACCorel66", vergenceStatements},
 };
 
 }

@@ -59,13 +59,5 @@ const Area* areaOfButton(QStringView button)
     return nullptr;
 }
 
-const Problems::Range* range(const Problems::TopicProblems& problems, const char* field)
-{
-    for (const Problems::Range& r : problems.ranges) {
-        if (std::strcmp(r.field, field) == 0)
-            return &r;
-    }
-    return nullptr;
-}
 
 }

@@ -21,7 +21,5 @@ std::span<const Area> areas();
 // Null for a topic without problems.
 const Problems::TopicProblems* ofButton(QStringView button);
 const Area* areaOfButton(QStringView button);
-// The range a topic gives a row, null when it declares none.
-const Problems::Range* range(const Problems::TopicProblems& problems, const char* field);
 
 }

@@ -61,21 +61,9 @@ struct Statement
     bool (*holds)(const Draw& draw) = nullptr;
 };
 
-// The values a row takes in the topic's context, for the statements that declare none of
-// their own (being rewritten situation by situation).
-struct Range
-{
-    const char* field;
-    double low;
-    double high;
-    const char* otherUnits = nullptr;
-    bool whole = false;
-};
-
 struct TopicProblems
 {
     const char* button;
-    std::span<const Range> ranges;
     std::span<const Statement> statements;
 };
 

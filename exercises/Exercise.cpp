@@ -89,7 +89,7 @@ Exercise make(QStringView button, Level level, std::uint32_t number, int index)
 int levels(const Topic& topic, const Problems::TopicProblems& problems)
 {
     for (const Problems::Statement& s : problems.statements) {
-        if (Situation::converts(topic, problems, s))
+        if (Situation::converts(topic, s))
             return 2;
     }
     return 1;

@@ -25,17 +25,6 @@ bool plainScale(const Units::Unit& u)
     return std::strcmp(u.before, "0") == 0 && std::strcmp(u.after, "0") == 0;
 }
 
-// The declarations of a statement that declares none, from its topic's ranges.
-std::vector<Problems::Value> declared(const Problems::TopicProblems& problems, const Problems::Statement& s)
-{
-    std::vector<Problems::Value> out(s.values.begin(), s.values.end());
-    if (out.empty()) {
-        for (const Problems::Range& r : problems.ranges)
-            out.push_back({.field = r.field, .low = r.low, .high = r.high, .bookUnits = r.otherUnits, .whole = r.whole});
-    }
-    return out;
-}
-
 class DrawnValues final : public Problems::Draw
 {
 public:
@@ -59,10 +48,10 @@ std::uint64_t Situation::seed(QStringView what, Level level, std::uint32_t numbe
     return Prng(h).next();
 }
 
-bool Situation::converts(const Topic& topic, const Problems::TopicProblems& problems, const Problems::Statement& statement)
+bool Situation::converts(const Topic& topic, const Problems::Statement& statement)
 {
     const RowTable rows(topic.rows);
-    for (const Problems::Value& v : declared(problems, statement)) {
+    for (const Problems::Value& v : statement.values) {
         if (v.bookUnits && *v.bookUnits && rows.find(v.field))
             return true;
     }
@@ -77,7 +66,7 @@ int Situation::choose(const Topic& topic, const Problems::TopicProblems& problem
         return std::min(forced, count - 1);
     std::vector<int> open;
     for (int i = 0; i < count; ++i) {
-        if (level == Level::Formula || converts(topic, problems, problems.statements[std::size_t(i)]))
+        if (level == Level::Formula || converts(topic, problems.statements[std::size_t(i)]))
             open.push_back(i);
     }
     // A topic with no other unit has one level: its statements serve both.
@@ -96,7 +85,7 @@ Situation::Situation(const Topic& topic, const Solver& solver, const Problems::T
     : m_topic(topic), m_statement(problems.statements[std::size_t(std::max(statement, 0))]), m_page(topic, solver)
 {
     const RowTable rows(topic.rows);
-    const std::vector<Problems::Value> values = declared(problems, m_statement);
+    const std::initializer_list<Problems::Value>& values = m_statement.values;
     const auto declaration = [&](const char* field) -> const Problems::Value* {
         for (const Problems::Value& v : values) {
             if (std::strcmp(v.field, field) == 0)
@@ -379,7 +368,10 @@ QString Situation::compose(const Exercise& ex) const
         const QString symbol = QString::fromUtf8(row.symbol);
         if (constant.isEmpty() || text.contains(symbol + QStringLiteral(" =")))
             continue;
-        QString value = BookNumber::fromText(constant, u',');
+        // The constant as the page shows it ("1,38*10E-23") in a book's form.
+        QString plain = constant;
+        plain.replace(QStringLiteral("*10E"), QStringLiteral("E"));
+        QString value = BookNumber::fromText(plain, u',');
         value.replace(u' ', QChar(Notation::unitSpace));
         data << symbol + QStringLiteral(" = ") + Notation::withUnit(value, QString::fromUtf8(row.unit));
     }

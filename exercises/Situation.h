@@ -19,7 +19,7 @@ public:
     static int choose(const Topic& topic, const Problems::TopicProblems& problems, Level level, std::uint32_t number, int index, int forced);
     static std::uint64_t seed(QStringView what, Level level, std::uint32_t number, int index);
     // Whether a statement has a value a book gives in another unit.
-    static bool converts(const Topic& topic, const Problems::TopicProblems& problems, const Problems::Statement& statement);
+    static bool converts(const Topic& topic, const Problems::Statement& statement);
 
     Situation(const Topic& topic, const Solver& solver, const Problems::TopicProblems& problems, int statement);
 

@@ -118,7 +118,7 @@ void TestExerciseGenerator::everySituation()
     const Problems::TopicProblems* problems = ProblemCatalogue::ofButton(button);
     QVERIFY(topic && problems);
     const Problems::Statement& s = problems->statements[std::size_t(statement)];
-    const bool canConvert = Situation::converts(*topic, *problems, s);
+    const bool canConvert = Situation::converts(*topic, s);
     const auto text = [](long double v) { return NumberText::format(v, u','); };
     for (Level level : {Level::Formula, Level::Conversions}) {
         for (std::uint32_t number = 1; number <= 20; ++number) {
