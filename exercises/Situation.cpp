@@ -180,6 +180,21 @@ std::vector<const Units::Unit*> Situation::chooseUnits(Level level, Prng& prng, 
             }
         }
     }
+    // Values of one kind read in one unit, as a book gives them: both marks of a road in
+    // km, a period and a duration in min, never 28 500 m beside 192 km.
+    std::vector<const Units::Unit*> settled;
+    for (std::size_t i = 0; i < m_places.size(); ++i) {
+        const Units::Unit* kind = m_places[i].unit.unit;
+        if (shownIn[i] == kind || std::find(settled.begin(), settled.end(), kind) != settled.end())
+            continue;
+        settled.push_back(kind);
+        for (std::size_t j = 0; j < m_places.size(); ++j) {
+            const Place& other = m_places[j];
+            if (j != i && other.unit.unit == kind && !other.value.table
+                && std::find(other.bookUnits.begin(), other.bookUnits.end(), shownIn[i]) != other.bookUnits.end())
+                shownIn[j] = shownIn[i];
+        }
+    }
     return shownIn;
 }
 
