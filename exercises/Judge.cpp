@@ -186,14 +186,15 @@ QString withUnit(const Exercise& ex, const Figures::Decimal& d, const Units::Uni
     return Notation::withUnit(Notation::number(d), unitText(ex, u));
 }
 
-// A right answer with more than one figure beyond the data's is shown the shortest
-// rounding of itself, from the data's figures up, that is still right.
+// A right answer with more than one figure beyond the data's (trailing zeros of a whole
+// number given the benefit of the doubt) is shown the shortest rounding of itself, from
+// the data's figures up, that is still right.
 QString note(const Exercise& ex, const Typed& t)
 {
     const int data = ex.dataFigures();
-    if (exactCount(ex) || data == 0 || t.most <= data + 1)
+    if (exactCount(ex) || data == 0 || t.fewest <= data + 1)
         return {};
-    for (int n = data; n < std::min(t.most, mostFigures); ++n) {
+    for (int n = data; n < std::min(t.fewest, mostFigures); ++n) {
         Typed shorter = t;
         const Figures::Decimal d = Figures::rounded(t.number, n);
         shorter.number = d.value.value();
@@ -203,7 +204,7 @@ QString note(const Exercise& ex, const Typed& t)
             return QStringLiteral("Os dados têm %1 %2; %3 pode ser escrito %4.")
                 .arg(data)
                 .arg(data == 1 ? u"algarismo significativo" : u"algarismos significativos",
-                     withUnit(ex, Figures::rounded(t.number, std::min(t.most, mostFigures)), t.unit), withUnit(ex, d, t.unit));
+                     withUnit(ex, Figures::rounded(t.number, std::min(t.fewest, mostFigures)), t.unit), withUnit(ex, d, t.unit));
         }
     }
     return {};
@@ -241,7 +242,8 @@ QString hint(const Exercise& ex, const Typed& t)
     const QString quantity = QString::fromUtf8(ex.asked->quantity);
     if (ex.askedValue.completed) {
         const std::optional<Number> raw = resultOf(ex.working, ex.asked->field);
-        if (raw && t.number > answer && (t.number <= std::ceil(raw->value()) || near(t.number, raw->value(), 0))) {
+        // The result itself, or rounded up: past the last completed turn, short of the next.
+        if (raw && t.number > answer && t.number <= std::ceil(raw->value())) {
             QString counted = Notation::counted(quantity);
             if (counted.isEmpty())
                 counted = QStringLiteral("voltas");
@@ -272,7 +274,7 @@ QString hint(const Exercise& ex, const Typed& t)
         std::vector<const Units::Unit*> others{ex.askedUnit, ex.askedRow.unit};
         for (const Units::Unit& u : ex.askedRow.kind->units)
             others.push_back(&u);
-        const Figures::Decimal typed = Figures::rounded(t.number, std::clamp(t.most, 1, mostFigures));
+        const Figures::Decimal typed = Figures::rounded(t.number, std::clamp(t.fewest, 1, mostFigures));
         for (const Units::Unit* u : others) {
             if (u != t.unit && near(t.number, answerIn(ex, u), 0))
                 return QStringLiteral("Confira a unidade: %1 não é %2.").arg(withUnit(ex, typed, t.unit), withUnit(ex, typed, u));

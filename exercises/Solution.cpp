@@ -32,11 +32,16 @@ Rounded fourFigures(long double value)
     return {Figures::rounded(value, 4), false};
 }
 
-// A value as the fields write it, with its figures: a power of ten where the key prints
-// one ("3,0E-4" for 0,00030, so that the working shows 3,0 · 10⁻⁴).
+// A value as the working is to quote it, with its figures: in the fields' syntax, with a
+// power of ten where the key prints one ("3,0E-4" for 0,00030, so that the working
+// shows 3,0 · 10⁻⁴).
 QString fieldText(const Figures::Decimal& d)
 {
     const long double size = std::fabs(d.value.value());
+    // Grouped as the statement prints it ("12 500"): the working quotes a text that is
+    // not in the fields' syntax as it stands.
+    if (d.value.value() >= 1e4L && size < 1e6L)
+        return Notation::number(d);
     if (size == 0 || (size < 1e6L && size >= 1e-3L))
         return d.plain;
     QString digits;
