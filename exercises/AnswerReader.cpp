@@ -117,7 +117,8 @@ Answer read(QStringView typed)
     // Beyond what a field of the calculator holds, no answer of a school exercise lies.
     const long double size = std::fabs(a.value.value());
     if (size > DBL_MAX || (size != 0 && size < DBL_MIN)) {
-        a.problem = (size > 1 ? QStringLiteral("%1 é grande demais.") : QStringLiteral("%1 é pequeno demais.")).arg(quoted(original));
+        const QString why = size > 1 ? QStringLiteral("%1 é grande demais.") : QStringLiteral("%1 é pequeno demais.");
+        a.problem = why.arg(quoted(original));
         return a;
     }
     a.status = Answer::Read;

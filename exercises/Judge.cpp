@@ -98,11 +98,13 @@ TypedUnit unitOf(const Exercise& ex, const QString& typed)
             if (spelt == u"º" && (t.unit = ExerciseGenerator::unitOfKind(kind, u"ºC")))
                 return t;
             if (folded(spelt) == u"c") {
-                t.problem = QStringLiteral("Use °C: %1 é o coulomb, unidade de carga elétrica, não de temperatura.").arg(quoted(typed));
+                t.problem =
+                    QStringLiteral("Use °C: %1 é o coulomb, unidade de carga elétrica, não de temperatura.").arg(quoted(typed));
                 return t;
             }
             if (folded(spelt) == u"f") {
-                t.problem = QStringLiteral("Use °F: %1 é o farad, unidade de capacitância, não de temperatura.").arg(quoted(typed));
+                t.problem =
+                    QStringLiteral("Use °F: %1 é o farad, unidade de capacitância, não de temperatura.").arg(quoted(typed));
                 return t;
             }
         }

@@ -89,12 +89,10 @@ void TestExerciseAnswers::askedAbout_data()
     QTest::newRow("point and three figures") << "5.895" << "“5.895” é 5895 ou 5,895?" + thousands;
     QTest::newRow("with a unit") << "26.832 mV" << "“26.832 mV” é 26832 mV ou 26,832 mV?" + thousands;
     QTest::newRow("negative") << "-2.500" << "“-2.500” é -2500 ou -2,500?" + thousands;
-    QTest::newRow("e between spaces") << "10 e 5"
-                                      << "Não entendi “10 e 5”: uma potência de dez se escreve junto do número, como 3e8 ou 3 × 10^8.";
-    QTest::newRow("e before a space") << "10e 5"
-                                      << "Não entendi “10e 5”: uma potência de dez se escreve junto do número, como 3e8 ou 3 × 10^8.";
-    QTest::newRow("E after a space") << "3 E8"
-                                     << "Não entendi “3 E8”: uma potência de dez se escreve junto do número, como 3e8 ou 3 × 10^8.";
+    const QString together = QStringLiteral(": uma potência de dez se escreve junto do número, como 3e8 ou 3 × 10^8.");
+    QTest::newRow("e between spaces") << "10 e 5" << "Não entendi “10 e 5”" + together;
+    QTest::newRow("e before a space") << "10e 5" << "Não entendi “10e 5”" + together;
+    QTest::newRow("E after a space") << "3 E8" << "Não entendi “3 E8”" + together;
     QTest::newRow("beyond a field") << "1e999" << "“1e999” é grande demais.";
     QTest::newRow("beyond the arithmetic") << "1e99999" << "“1e99999” é grande demais.";
     QTest::newRow("under a field") << "1e-999" << "“1e-999” é pequeno demais.";
