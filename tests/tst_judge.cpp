@@ -271,7 +271,8 @@ void TestJudge::table_data()
             return plain(ex) && ex.dataFigures() == 2 && Figures::decade(a) >= 2 && Figures::decade(a) <= 3
                 && std::fabs(two - a) > 0.012L * a && std::fabs(one - a) > 0.05L * a && !unitName(ex.askedUnit).contains(u'°')
                 && onlyNear(ex, 1.015L * a, Answer) && onlyNear(ex, 0.985L * a, Answer) && onlyNear(ex, one, Answer)
-                && onlyNear(ex, Figures::rounded(0.97L * a, 3).value.value(), Answer);
+                && onlyNear(ex, Figures::rounded(0.97L * a, 3).value.value(), Answer)
+                && onlyNear(ex, Figures::power(Figures::decade(a) + 5), Answer);
         },
         1);
     if (const Exercise* ex = rows.on("measured", measured)) {
@@ -464,6 +465,8 @@ void TestJudge::table_data()
         const QString value = figures(A(*ex), 3);
         rows.add("C for a temperature", value + QStringLiteral(" C"), unreadable,
                  QStringLiteral("Use °C: “C” é o coulomb, unidade de carga elétrica, não de temperatura."));
+        rows.add("F for a temperature", value + QStringLiteral(" F"), unreadable,
+                 QStringLiteral("Use °F: “F” é o farad, unidade de capacitância, não de temperatura."));
         for (const char* spelling : {"°C", "ºC", "oC", "º C", "graus", "graus Celsius"})
             rows.add(qPrintable(QStringLiteral("temperature in %1").arg(spelling)), value + u' ' + spelling, right, correct);
     }
