@@ -289,7 +289,8 @@ QString hint(const Exercise& ex, const Typed& t)
     };
     if (step && takesRoot(ex.working, step->root) && anyNear([](long double a) { return a * a; }))
         return QStringLiteral("Parece que faltou extrair a raiz quadrada.");
-    // A relation that is a sum of inverses gives 1/x first: the last step is the inverse.
+    // On a relation that is a sum of inverses (1/f = 1/d₁ + 1/d₀) the sum is 1/x, still to be
+    // inverted.
     const bool sumOfInverses = step && step->textbook && QByteArray(step->textbook).startsWith("1 /");
     if (sumOfInverses && anyNear([](long double a) { return 1 / a; }))
         return QStringLiteral("Falta inverter: 1/%1 dá o inverso %2 %3.")
