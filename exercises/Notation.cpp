@@ -69,6 +69,12 @@ QString withUnit(const QString& number, QStringView unitName)
     return number + QChar(unitSpace) + u;
 }
 
+QString counted(QStringView quantity)
+{
+    static const QString prefix = QStringLiteral("número de ");
+    return quantity.startsWith(prefix) ? quantity.mid(prefix.size()).toString() : QString();
+}
+
 Figures::Decimal exact(double value)
 {
     // The shortest text that reads back as the double: a table's own digits.

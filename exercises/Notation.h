@@ -21,6 +21,10 @@ QString unit(QStringView name);
 // "72 km/h", "30 °C", "30°" (an angle takes its sign with no space), "12" (no unit).
 QString withUnit(const QString& number, QStringView unitName);
 
+// What a count counts, from its quantity's name: "voltas" for "número de voltas",
+// "elétrons" for "número de elétrons"; empty for a quantity not named so.
+QString counted(QStringView quantity);
+
 // A decimal with the significant figures of its shortest text (9,8; 1,33; 1,7 · 10⁻⁸):
 // how a table's value is printed.
 Figures::Decimal exact(double value);

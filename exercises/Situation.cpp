@@ -273,7 +273,10 @@ bool Situation::wholeAnswer(std::vector<Given>& givens, Prng& prng) const
         return false;
     const bool difference = g.row->difference();
     const Number shown = g.converted() ? Units::fromRow(*value, *g.unit, *g.rowUnit, difference) : *value;
-    const Figures::Decimal d = Figures::rounded(shown.value(), 3);
+    // Three figures, or two where the third is a zero: a book gives 40°, not 40,0°.
+    Figures::Decimal d = Figures::rounded(shown.value(), 3);
+    if (Figures::rounded(shown.value(), 2).value.value() == d.value.value())
+        d = Figures::rounded(shown.value(), 2);
     const Number inRow = g.converted() ? Units::toRow(d.value, *g.unit, *g.rowUnit, difference) : d.value;
     const Place& p = m_places[free];
     if (inRow.value() < std::min(p.low, p.high) || inRow.value() > std::max(p.low, p.high))
@@ -373,7 +376,9 @@ QString Situation::compose(const Exercise& ex) const
         }
         temperatureConverted = temperatureConverted || (g.converted() && !plainScale(*g.unit) != !plainScale(*g.rowUnit));
     }
-    text.replace(QStringLiteral("{?}"), Notation::unit(ex.askedUnitName()));
+    // "em graus", as a book asks an angle; any other unit by its sign.
+    const QString askedIn = Notation::unit(ex.askedUnitName());
+    text.replace(QStringLiteral("{?}"), askedIn == u"°" ? QStringLiteral("graus") : askedIn);
     if (ex.answerConverted() && !plainScale(*ex.askedUnit) != !plainScale(*ex.askedRow.unit))
         temperatureConverted = true;
     // What the solution uses that the statement does not say, as books give it.
