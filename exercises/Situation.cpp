@@ -377,6 +377,8 @@ QString Situation::compose(const Exercise& ex) const
         temperatureConverted = temperatureConverted || (g.converted() && !plainScale(*g.unit) != !plainScale(*g.rowUnit));
     }
     // "em graus", as a book asks an angle; any other unit by its sign.
+    // The unit asked stays on the line of its "em".
+    text.replace(QStringLiteral("em {?}"), QStringLiteral("em") + QChar(Notation::unitSpace) + QStringLiteral("{?}"));
     const QString askedIn = Notation::unit(ex.askedUnitName());
     text.replace(QStringLiteral("{?}"), askedIn == u"°" ? QStringLiteral("graus") : askedIn);
     if (ex.answerConverted() && !plainScale(*ex.askedUnit) != !plainScale(*ex.askedRow.unit))
@@ -397,6 +399,9 @@ QString Situation::compose(const Exercise& ex) const
     }
     if (temperatureConverted)
         data << QStringLiteral("T(K) = T(°C) + 273");
+    // Each datum reads whole on one line.
+    for (QString& datum : data)
+        datum.replace(u' ', QChar(Notation::unitSpace));
     if (!data.isEmpty())
         text += (data.size() == 1 ? QStringLiteral(" Dado: ") : QStringLiteral(" Dados: ")) + data.join(QStringLiteral("; "))
             + u'.';
