@@ -47,6 +47,12 @@ struct Value
     const Materials::Table* table = nullptr;
 };
 
+// A value a table gives: a material's, a body's g, R.
+constexpr Value table(const char* field, const Materials::Table& t)
+{
+    return {.field = field, .table = &t};
+}
+
 struct Statement
 {
     // The field asked; its Value is the range the answer must fall in.

@@ -9,11 +9,7 @@ namespace {
 using Problems::Draw;
 using Problems::Statement;
 using Problems::Value;
-
-constexpr Value table(const char* field, const Materials::Table& t)
-{
-    return {.field = field, .table = &t};
-}
+using Problems::table;
 
 // P·V = n·R·T, with R = 0,082 atm·L/(mol·K): a car tyre of 25 to 40 L at 2 to 3,2 atm; a
 // party balloon of 1 to 10 L; a medical oxygen cylinder of 5 to 15 L at 100 to 200 atm; a

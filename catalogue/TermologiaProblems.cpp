@@ -13,12 +13,8 @@ using Problems::Draw;
 using Problems::Statement;
 using Problems::TopicProblems;
 using Problems::Value;
+using Problems::table;
 
-// A value a table gives: a material's, or R.
-constexpr Value table(const char* field, const Materials::Table& t)
-{
-    return {.field = field, .table = &t};
-}
 
 // The scale pages are the conversion itself: their values stay in their own scales, so
 // each has one level. Weather −20 to 40 °C, a fever 37,5 to 40 °C, an oven 160 to 240 °C,
