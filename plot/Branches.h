@@ -13,4 +13,10 @@ namespace Branches {
 // they do beside an asymptote; a steep line crossing zero shrinks toward it and stays whole.
 std::vector<std::vector<QPointF>> of(const std::vector<QPointF>& samples, double jumpLimit);
 
+// Where the curve crosses an asymptote, in order of x: each jump that `of` cuts at, and each
+// gap of up to three samples whose neighbours make such a jump (a sample on the asymptote
+// has no value, nor do those whose value overflows). The x is where 1 / y reaches zero
+// between the two samples, exact for y = c / (x − a).
+std::vector<double> asymptotes(const std::vector<QPointF>& samples, double jumpLimit);
+
 }

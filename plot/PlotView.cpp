@@ -1,15 +1,15 @@
 #include "plot/PlotView.h"
 
+#include "plot/AxisRange.h"
 #include "plot/Branches.h"
+#include "plot/CurvePath.h"
+#include "plot/Legend.h"
 #include "plot/Ticks.h"
 
-#include <QFileInfo>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
-#include <QSvgGenerator>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
@@ -24,47 +24,33 @@ const QColor curveColor(25, 80, 190);
 const QColor comparisonColor(165, 165, 165);
 const QColor markedColor(205, 30, 30);
 const QColor tracerColor(20, 120, 60);
+const QColor asymptoteColor(120, 120, 120);
+constexpr double curvePen = 2.2;
+constexpr double comparisonPen = 1.5;
 
 // Room left around the plot area, in pixels, besides the tick texts.
 constexpr double gap = 6;
 // A sign change bigger than this many view heights between two samples is an asymptote.
-constexpr double asymptoteJump = 3;
+constexpr double asymptoteHeights = 3;
 
 bool finite(const QPointF& p)
 {
     return std::isfinite(p.x()) && std::isfinite(p.y());
 }
 
+// Beyond the largest axis end a sample could not be drawn with its neighbours: it is a gap.
+std::vector<QPointF> drawable(std::vector<QPointF> samples)
+{
+    for (QPointF& p : samples) {
+        if (!finite(p) || std::abs(p.x()) > AxisRange::largest || std::abs(p.y()) > AxisRange::largest)
+            p.setY(std::nan(""));
+    }
+    return samples;
+}
+
 QString defaultText(double v)
 {
     return QString::number(v, 'g', 6).replace(u'.', u',');
-}
-
-// Liang–Barsky: the part of the segment a–b inside `r`, if any.
-bool clip(QPointF& a, QPointF& b, const QRectF& r)
-{
-    double t0 = 0, t1 = 1;
-    const double dx = b.x() - a.x(), dy = b.y() - a.y();
-    const double p[] = {-dx, dx, -dy, dy};
-    const double q[] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0)
-                return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1)
-            return false;
-    }
-    const QPointF start = a;
-    a = start + t0 * QPointF(dx, dy);
-    b = start + t1 * QPointF(dx, dy);
-    return true;
 }
 
 }
@@ -105,20 +91,33 @@ void PlotView::setAxisLabels(const QString& x, const QString& y)
     update();
 }
 
+void PlotView::setCurveNames(const QString& current, const QString& comparison)
+{
+    m_currentName = current;
+    m_comparisonName = comparison;
+    update();
+}
+
+// The tracer stays at its x while the curve changes under it, and says so: the point it is
+// on has new coordinates.
 void PlotView::setCurve(std::vector<QPointF> samples)
 {
     const std::optional<QPointF> traced = tracer();
-    m_curve = std::move(samples);
+    m_curve = drawable(std::move(samples));
     m_tracer.reset();
-    // The tracer stays at its x while the curve changes under it.
-    if (traced)
+    if (traced) {
         m_tracer = nearestSample(traced->x());
+        if (m_tracer)
+            emit tracerMoved(int(*m_tracer));
+        else
+            emit tracerCleared();
+    }
     update();
 }
 
 void PlotView::setComparison(std::vector<QPointF> samples)
 {
-    m_comparison = std::move(samples);
+    m_comparison = drawable(std::move(samples));
     update();
 }
 
@@ -136,20 +135,20 @@ void PlotView::setMessage(const QString& text)
 
 void PlotView::setXRange(double low, double high)
 {
-    if (low > high)
-        std::swap(low, high);
-    if (!(high > low)) {
-        const double pad = low == 0 ? 1 : std::abs(low) / 2;
-        low -= pad;
-        high += pad;
+    if (const auto range = AxisRange::nearest(low, high)) {
+        std::tie(m_x0, m_x1) = *range;
+        update();
     }
-    m_x0 = low;
-    m_x1 = high;
-    update();
 }
 
-// The middle nine tenths of the values, so the samples beside an asymptote do not flatten
-// the rest; zero joins in when that at most doubles the range, as a book's axes start there.
+void PlotView::setYRange(double low, double high)
+{
+    if (const auto range = AxisRange::nearest(low, high)) {
+        std::tie(m_y0, m_y1) = *range;
+        update();
+    }
+}
+
 void PlotView::fitY()
 {
     std::vector<double> ys;
@@ -159,29 +158,8 @@ void PlotView::fitY()
                 ys.push_back(p.y());
         }
     }
-    double low = -1, high = 1;
-    if (!ys.empty()) {
-        std::sort(ys.begin(), ys.end());
-        const std::size_t cut = ys.size() / 20;
-        low = ys[cut];
-        high = ys[ys.size() - 1 - cut];
-    }
-    if (m_marked && finite(*m_marked)) {
-        low = std::min(low, m_marked->y());
-        high = std::max(high, m_marked->y());
-    }
-    if (low > 0 && low <= high - low)
-        low = 0;
-    if (high < 0 && -high <= high - low)
-        high = 0;
-    double span = high - low;
-    if (!(span > 0)) {
-        span = low == 0 ? 2 : std::abs(low);
-        low -= span / 2;
-        high += span / 2;
-    }
-    m_y0 = low == 0 ? 0 : low - span * 0.06;
-    m_y1 = high == 0 ? 0 : high + span * 0.06;
+    const std::optional<double> kept = m_marked ? std::optional(m_marked->y()) : std::nullopt;
+    std::tie(m_y0, m_y1) = AxisRange::fitted(std::move(ys), kept);
     update();
 }
 
@@ -192,9 +170,36 @@ std::optional<QPointF> PlotView::tracer() const
     return m_curve[*m_tracer];
 }
 
+double PlotView::asymptoteJump() const
+{
+    return asymptoteHeights * (m_y1 - m_y0);
+}
+
+std::vector<double> PlotView::asymptotes() const
+{
+    std::vector<double> xs = Branches::asymptotes(m_curve, asymptoteJump());
+    std::erase_if(xs, [this](double x) { return !(x > m_x0 && x < m_x1); });
+    return xs;
+}
+
+QRectF PlotView::plotRect() const
+{
+    return plotArea(rect());
+}
+
+QPointF PlotView::pixelOf(QPointF point) const
+{
+    return toPixel(point, plotRect());
+}
+
 bool PlotView::hasCurve() const
 {
     return std::any_of(m_curve.begin(), m_curve.end(), [](const QPointF& p) { return finite(p); });
+}
+
+bool PlotView::showsComparison() const
+{
+    return std::any_of(m_comparison.begin(), m_comparison.end(), [](const QPointF& p) { return finite(p); });
 }
 
 PlotView::Axis PlotView::axis(double low, double high, double length, bool horizontal) const
@@ -221,25 +226,42 @@ QRectF PlotView::plotArea(const QRectF& frame, Axis* x, Axis* y) const
     const QFontMetricsF metrics(font());
     const double line = metrics.height();
     // The height is known before the vertical ticks' texts, whose width sets the left side.
-    const double top = frame.top() + line + 2 * gap;
+    const double top = frame.top() + line + 3 * gap;
     const double bottom = frame.bottom() - 2 * line - 2 * gap;
     Axis vertical = axis(m_y0, m_y1, bottom - top, false);
     double widest = 0;
     for (const QString& t : vertical.texts)
         widest = std::max(widest, metrics.horizontalAdvance(t));
-    const double left = frame.left() + widest + 2 * gap;
-    const double right = frame.right() - 3 * gap;
-    const QRectF area(QPointF(left, top), QPointF(right, bottom));
+    double left = frame.left() + widest + 2 * gap;
+    double right = frame.right() - 3 * gap;
+    // A tick's text is centred on it: where the first or the last would pass the edge, the
+    // plot starts later or ends sooner ("1 · 10⁹" at the right end of 0 to 1 · 10⁹).
+    Axis horizontal = axis(m_x0, m_x1, right - left, true);
+    if (!horizontal.ticks.empty()) {
+        const auto at = [&](double t) { return left + (t - m_x0) / (m_x1 - m_x0) * (right - left); };
+        const double before = frame.left() + gap - (at(horizontal.ticks.front()) - metrics.horizontalAdvance(horizontal.texts.front()) / 2);
+        const double after = at(horizontal.ticks.back()) + metrics.horizontalAdvance(horizontal.texts.back()) / 2 - (frame.right() - gap);
+        if (before > 0 || after > 0) {
+            left += std::max(before, 0.0);
+            right -= std::max(after, 0.0);
+            horizontal = axis(m_x0, m_x1, right - left, true);
+        }
+    }
     if (y)
         *y = std::move(vertical);
     if (x)
-        *x = axis(m_x0, m_x1, area.width(), true);
-    return area;
+        *x = std::move(horizontal);
+    return QRectF(QPointF(left, top), QPointF(right, bottom));
 }
 
+// Far outside the view a point is kept a long way off, so that no coordinate overflows the
+// painter; the part of a segment inside keeps its slope to well under a pixel.
 QPointF PlotView::toPixel(QPointF d, const QRectF& a) const
 {
-    return {a.left() + (d.x() - m_x0) / (m_x1 - m_x0) * a.width(), a.bottom() - (d.y() - m_y0) / (m_y1 - m_y0) * a.height()};
+    constexpr double far = 1e7;
+    const double x = a.left() + (d.x() - m_x0) / (m_x1 - m_x0) * a.width();
+    const double y = a.bottom() - (d.y() - m_y0) / (m_y1 - m_y0) * a.height();
+    return {std::clamp(x, -far, far), std::clamp(y, -far, far)};
 }
 
 QPointF PlotView::toData(QPointF px, const QRectF& a) const
@@ -266,48 +288,14 @@ void PlotView::draw(QPainter& p, const QRectF& frame) const
     }
     Axis xAxis, yAxis;
     const QRectF area = plotArea(frame, &xAxis, &yAxis);
-    const QFontMetricsF metrics(font());
-
-    // Grid, zero lines and frame, on whole pixels so that thin lines stay sharp.
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(QPen(gridColor, 0));
-    for (double t : xAxis.ticks)
-        p.drawLine(QPointF(std::round(toPixel({t, 0}, area).x()), area.top()), QPointF(std::round(toPixel({t, 0}, area).x()), area.bottom()));
-    for (double t : yAxis.ticks)
-        p.drawLine(QPointF(area.left(), std::round(toPixel({0, t}, area).y())), QPointF(area.right(), std::round(toPixel({0, t}, area).y())));
-    p.setPen(QPen(zeroColor, 0));
-    if (m_x0 < 0 && m_x1 > 0)
-        p.drawLine(QPointF(std::round(toPixel({0, 0}, area).x()), area.top()), QPointF(std::round(toPixel({0, 0}, area).x()), area.bottom()));
-    if (m_y0 < 0 && m_y1 > 0)
-        p.drawLine(QPointF(area.left(), std::round(toPixel({0, 0}, area).y())), QPointF(area.right(), std::round(toPixel({0, 0}, area).y())));
-    p.setPen(QPen(frameColor, 0));
-    p.drawRect(area);
-
-    // Tick texts and the axis labels: the vertical one above its axis, the horizontal
-    // one under the middle of its ticks.
-    p.setPen(textColor);
-    const double line = metrics.height();
-    for (std::size_t i = 0; i < xAxis.ticks.size(); ++i) {
-        const double x = toPixel({xAxis.ticks[i], 0}, area).x();
-        p.drawText(QRectF(x - 100, area.bottom() + gap / 2, 200, line), Qt::AlignHCenter | Qt::AlignTop, xAxis.texts[int(i)]);
-    }
-    for (std::size_t i = 0; i < yAxis.ticks.size(); ++i) {
-        const double y = toPixel({0, yAxis.ticks[i]}, area).y();
-        p.drawText(QRectF(frame.left(), y - line / 2, area.left() - frame.left() - gap, line), Qt::AlignRight | Qt::AlignVCenter,
-                   yAxis.texts[int(i)]);
-    }
-    QFont bold = font();
-    bold.setBold(true);
-    p.setFont(bold);
-    p.drawText(QRectF(frame.left() + gap, frame.top() + gap, frame.width(), line), Qt::AlignLeft | Qt::AlignVCenter, m_yLabel);
-    p.drawText(QRectF(area.left(), area.bottom() + line + gap, area.width(), line), Qt::AlignHCenter | Qt::AlignVCenter, m_xLabel);
-    p.setFont(font());
+    drawAxes(p, frame, area, xAxis, yAxis);
 
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setClipRect(area.adjusted(-1, -1, 1, 1));
-    p.setPen(QPen(comparisonColor, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    drawAsymptotes(p, area);
+    p.setPen(QPen(comparisonColor, comparisonPen, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     drawCurve(p, area, m_comparison);
-    p.setPen(QPen(curveColor, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(curveColor, curvePen, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     drawCurve(p, area, m_curve);
     p.setClipping(false);
 
@@ -327,43 +315,83 @@ void PlotView::draw(QPainter& p, const QRectF& frame) const
         p.drawEllipse(at, 4, 4);
         drawLabel(p, area, at, m_tracerText ? m_tracerText(*t) : m_pointText(*t), false);
     }
+    drawLegend(p, area, drawMessage(p, area));
     p.restore();
+}
+
+// Grid, zero lines and frame, on whole pixels so that thin lines stay sharp; the tick texts,
+// each kept inside the frame; the axis labels, the vertical one above its axis, the
+// horizontal one under the middle of its ticks.
+void PlotView::drawAxes(QPainter& p, const QRectF& frame, const QRectF& area, const Axis& xAxis, const Axis& yAxis) const
+{
+    p.setRenderHint(QPainter::Antialiasing, false);
+    const auto column = [&](double x) { return std::round(toPixel({x, 0}, area).x()); };
+    const auto row = [&](double y) { return std::round(toPixel({0, y}, area).y()); };
+    p.setPen(QPen(gridColor, 0));
+    for (double t : xAxis.ticks)
+        p.drawLine(QPointF(column(t), area.top()), QPointF(column(t), area.bottom()));
+    for (double t : yAxis.ticks)
+        p.drawLine(QPointF(area.left(), row(t)), QPointF(area.right(), row(t)));
+    p.setPen(QPen(zeroColor, 0));
+    if (m_x0 < 0 && m_x1 > 0)
+        p.drawLine(QPointF(column(0), area.top()), QPointF(column(0), area.bottom()));
+    if (m_y0 < 0 && m_y1 > 0)
+        p.drawLine(QPointF(area.left(), row(0)), QPointF(area.right(), row(0)));
+    p.setPen(QPen(frameColor, 0));
+    p.drawRect(area);
+
+    const QFontMetricsF metrics(font());
+    const double line = metrics.height();
+    p.setPen(textColor);
+    for (std::size_t i = 0; i < xAxis.ticks.size(); ++i) {
+        const QString& text = xAxis.texts[int(i)];
+        const double width = metrics.horizontalAdvance(text) + 2;
+        const double left = std::clamp(toPixel({xAxis.ticks[i], 0}, area).x() - width / 2, frame.left(),
+                                       std::max(frame.left(), frame.right() - width));
+        p.drawText(QRectF(left, area.bottom() + gap / 2, width, line), Qt::AlignCenter | Qt::TextDontClip, text);
+    }
+    for (std::size_t i = 0; i < yAxis.ticks.size(); ++i) {
+        const double y = toPixel({0, yAxis.ticks[i]}, area).y();
+        p.drawText(QRectF(frame.left(), y - line / 2, area.left() - frame.left() - gap, line), Qt::AlignRight | Qt::AlignVCenter,
+                   yAxis.texts[int(i)]);
+    }
+    QFont bold = font();
+    bold.setBold(true);
+    p.setFont(bold);
+    p.drawText(QRectF(frame.left() + gap, frame.top() + gap, frame.width() - 2 * gap, line), Qt::AlignLeft | Qt::AlignVCenter, m_yLabel);
+    p.drawText(QRectF(area.left(), area.bottom() + line + gap, area.width(), line), Qt::AlignHCenter | Qt::AlignVCenter, m_xLabel);
+    p.setFont(font());
 }
 
 void PlotView::drawCurve(QPainter& p, const QRectF& area, const std::vector<QPointF>& samples) const
 {
-    const double height = m_y1 - m_y0;
-    // Far outside the view a segment is cut at a margin, so no coordinate overflows the
-    // painter and the part inside keeps its slope.
+    // Far outside the view a segment is cut at a margin, so the part inside keeps its slope.
     const QRectF bounds = area.adjusted(-8, -8, 8, 8);
-    for (const std::vector<QPointF>& branch : Branches::of(samples, asymptoteJump * height)) {
+    for (const std::vector<QPointF>& branch : Branches::of(samples, asymptoteJump())) {
         if (branch.size() == 1) {
             const QPointF at = toPixel(branch.front(), area);
             if (area.contains(at))
                 p.drawPoint(at);
             continue;
         }
-        QPolygonF run;
-        for (std::size_t i = 1; i < branch.size(); ++i) {
-            QPointF a = toPixel(branch[i - 1], area), b = toPixel(branch[i], area);
-            const QPointF b0 = b;
-            if (!clip(a, b, bounds)) {
-                if (run.size() > 1)
-                    p.drawPolyline(run);
-                run.clear();
-                continue;
-            }
-            if (run.isEmpty())
-                run << a;
-            run << b;
-            // Cut where the segment left the bounds.
-            if (b != b0) {
-                p.drawPolyline(run);
-                run.clear();
-            }
-        }
-        if (run.size() > 1)
-            p.drawPolyline(run);
+        std::vector<QPointF> pixels;
+        pixels.reserve(branch.size());
+        for (const QPointF& point : branch)
+            pixels.push_back(toPixel(point, area));
+        for (const QPolygonF& line : CurvePath::lines(pixels, bounds))
+            p.drawPolyline(line);
+    }
+}
+
+void PlotView::drawAsymptotes(QPainter& p, const QRectF& area) const
+{
+    QPen pen(asymptoteColor, 1.2);
+    pen.setDashPattern({6, 4});
+    p.setPen(pen);
+    // On a pixel's middle, so that the thin line stays sharp.
+    for (double x : asymptotes()) {
+        const double at = std::floor(toPixel({x, 0}, area).x()) + 0.5;
+        p.drawLine(QPointF(at, area.top()), QPointF(at, area.bottom()));
     }
 }
 
@@ -387,31 +415,54 @@ void PlotView::drawLabel(QPainter& p, const QRectF& area, QPointF at, const QStr
     p.drawText(box, Qt::AlignCenter, text);
 }
 
-QImage PlotView::picture(qreal ratio) const
+// The message over a curve, in a box at the top of the plot area; the box, or an empty one.
+QRectF PlotView::drawMessage(QPainter& p, const QRectF& area) const
 {
-    QImage image(size() * ratio, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(ratio);
-    QPainter p(&image);
-    draw(p, QRectF(QPointF(0, 0), QSizeF(size())));
-    return image;
+    if (m_message.isEmpty())
+        return {};
+    const QFontMetricsF metrics(font());
+    const double most = std::max(40.0, area.width() - 4 * gap);
+    const QRectF text = metrics.boundingRect(QRectF(0, 0, most, 1e6), Qt::AlignCenter | Qt::TextWordWrap, m_message);
+    QRectF box(0, 0, text.width() + 2 * gap, text.height() + gap);
+    box.moveCenter(QPointF(area.center().x(), area.top() + gap + box.height() / 2));
+    p.setPen(QPen(frameColor, 1));
+    p.setBrush(QColor(255, 250, 225, 240));
+    p.drawRoundedRect(box, 3, 3);
+    p.setPen(textColor);
+    p.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, m_message);
+    return box;
 }
 
-bool PlotView::savePicture(const QString& path, qreal ratio) const
+// The legend keeps clear of the message, of the marked point and as much as it can of the
+// curves.
+void PlotView::drawLegend(QPainter& p, const QRectF& area, const QRectF& message) const
 {
-    if (QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) != 0)
-        return picture(ratio).save(path, "PNG");
-    QSvgGenerator svg;
-    svg.setFileName(path);
-    svg.setSize(size());
-    // Written in millimetres: at 96 dpi a browser shows it at the size it has on screen.
-    svg.setResolution(96);
-    svg.setViewBox(QRect(QPoint(0, 0), size()));
-    svg.setTitle(m_yLabel + QStringLiteral(" × ") + m_xLabel);
-    QPainter p;
-    if (!p.begin(&svg))
-        return false;
-    draw(p, QRectF(QPointF(0, 0), QSizeF(size())));
-    return p.end();
+    if (m_currentName.isEmpty())
+        return;
+    std::vector<Legend::Entry> entries{{curveColor, curvePen, m_currentName}};
+    if (showsComparison() && !m_comparisonName.isEmpty())
+        entries.push_back({comparisonColor, comparisonPen, m_comparisonName});
+    std::vector<QPointF> points;
+    for (const auto* curve : {&m_curve, &m_comparison}) {
+        for (const QPointF& s : *curve) {
+            if (finite(s))
+                points.push_back(toPixel(s, area));
+        }
+    }
+    std::vector<QRectF> avoid{message};
+    if (m_marked && finite(*m_marked))
+        avoid.emplace_back(toPixel(*m_marked, area) - QPointF(12, 12), QSizeF(24, 24));
+    Legend::draw(p, font(), entries, area, points, avoid);
+}
+
+QImage PlotView::picture(qreal ratio, const Caption& caption) const
+{
+    return PlotPicture::image(size(), ratio, font(), caption, [this](QPainter& p, const QRectF& frame) { draw(p, frame); });
+}
+
+bool PlotView::savePicture(const QString& path, qreal ratio, const Caption& caption) const
+{
+    return PlotPicture::save(path, size(), ratio, font(), caption, [this](QPainter& p, const QRectF& frame) { draw(p, frame); });
 }
 
 std::optional<std::size_t> PlotView::nearestSample(double x) const
@@ -468,10 +519,14 @@ void PlotView::mouseMoveEvent(QMouseEvent* e)
         const QPointF moved = e->position() - m_drag->from;
         const double dx = moved.x() / area.width() * (m_drag->x1 - m_drag->x0);
         const double dy = moved.y() / area.height() * (m_drag->y1 - m_drag->y0);
-        m_x0 = m_drag->x0 - dx;
-        m_x1 = m_drag->x1 - dx;
-        m_y0 = m_drag->y0 + dy;
-        m_y1 = m_drag->y1 + dy;
+        // Dragged toward the largest numbers, the view stops where an axis could not go on.
+        const double x0 = m_drag->x0 - dx, x1 = m_drag->x1 - dx, y0 = m_drag->y0 + dy, y1 = m_drag->y1 + dy;
+        if (!AxisRange::acceptable(x0, x1) || !AxisRange::acceptable(y0, y1))
+            return;
+        m_x0 = x0;
+        m_x1 = x1;
+        m_y0 = y0;
+        m_y1 = y1;
         update();
         emit xRangeChanged(m_x0, m_x1);
         return;
@@ -496,6 +551,7 @@ void PlotView::leaveEvent(QEvent* e)
     if (m_tracer && !hasFocus()) {
         m_tracer.reset();
         update();
+        emit tracerCleared();
     }
     QWidget::leaveEvent(e);
 }
@@ -505,11 +561,7 @@ void PlotView::zoom(QPointF about, double factor)
 {
     const double x0 = about.x() + (m_x0 - about.x()) * factor, x1 = about.x() + (m_x1 - about.x()) * factor;
     const double y0 = about.y() + (m_y0 - about.y()) * factor, y1 = about.y() + (m_y1 - about.y()) * factor;
-    const auto usable = [](double low, double high) {
-        return std::isfinite(low) && std::isfinite(high) && high - low > 1e-9 * std::max(std::abs(low), std::abs(high))
-               && high - low < 1e300;
-    };
-    if (!usable(x0, x1) || !usable(y0, y1))
+    if (!AxisRange::acceptable(x0, x1) || !AxisRange::acceptable(y0, y1))
         return;
     m_x0 = x0;
     m_x1 = x1;

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "plot/PlotPicture.h"
+
 #include <QPointF>
 #include <QRectF>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 #include <optional>
@@ -10,10 +13,12 @@
 class QPainter;
 
 // A graph of one sampled curve, drawn with QPainter: axes with round ticks and their
-// labels, the curve cut into its branches, a grey comparison curve, one marked point and
-// a tracer that follows the pointer or the arrow keys along the samples. The wheel zooms
-// about the pointer, a drag pans; the owner resamples on `xRangeChanged`. The plot knows
-// numbers only: how a number or a point is written is passed in.
+// labels, the curve cut into its branches with its asymptotes dashed, a grey comparison
+// curve, a legend naming both, one marked point and a tracer that follows the pointer or
+// the arrow keys along the samples. The wheel zooms about the pointer, a drag pans; the
+// owner resamples on `xRangeChanged`. The plot knows numbers only: how a number or a point
+// is written, and every word shown, is passed in. Whatever ranges and samples come in, the
+// view holds an acceptable range (AxisRange) and drawing ends promptly.
 class PlotView : public QWidget
 {
     Q_OBJECT
@@ -22,6 +27,9 @@ public:
     using TickText = std::function<QString(double)>;
     using PointText = std::function<QString(QPointF)>;
 
+    // Texts around a saved or copied picture: the title above the graph, the notes under it.
+    using Caption = PlotPicture::Caption;
+
     explicit PlotView(QWidget* parent = nullptr);
 
     void setTickText(TickText text);
@@ -29,15 +37,24 @@ public:
     // The tracer's coordinates, shorter than the marked point's where the owner wishes.
     void setTracerText(PointText text);
     void setAxisLabels(const QString& x, const QString& y);
-    // Samples in order of x; a NaN y is a gap.
+    // The legend's names of the blue curve and of the grey one; no legend while `current`
+    // is empty, and the grey line only while a comparison curve is shown.
+    void setCurveNames(const QString& current, const QString& comparison);
+    // Samples in order of x; a NaN or infinite y is a gap, and so is one beyond
+    // ±AxisRange::largest, which no axis reaches: `curve()` gives them as NaN.
     void setCurve(std::vector<QPointF> samples);
     void setComparison(std::vector<QPointF> samples);
     void setMarked(std::optional<QPointF> point);
-    // What is shown while there is no curve.
+    // Shown alone, in the middle, while no sample of the curve is finite; over the plot, in
+    // a box at its top, while there is one. Empty for none.
     void setMessage(const QString& text);
-    // Sets the horizontal range without telling: the owner chose it.
+    // Set without telling: the owner chose them. Any range is taken: reversed ends are
+    // swapped, and a range that cannot be drawn becomes the nearest acceptable one
+    // (AxisRange::nearest); a NaN end leaves the range as it was.
     void setXRange(double low, double high);
-    // Fits the vertical range to the curves and the marked point.
+    void setYRange(double low, double high);
+    // Fits the vertical range to the curves in the horizontal range and the marked point
+    // (AxisRange::fitted).
     void fitY();
 
     double xLow() const { return m_x0; }
@@ -46,11 +63,18 @@ public:
     double yHigh() const { return m_y1; }
     const std::vector<QPointF>& curve() const { return m_curve; }
     std::optional<QPointF> tracer() const;
+    // Where the curve crosses an asymptote in view, in order of x (Branches::asymptotes).
+    std::vector<double> asymptotes() const;
+    // The rectangle inside the axes, and where a point of the curve is drawn, in the
+    // widget's coordinates.
+    QRectF plotRect() const;
+    QPointF pixelOf(QPointF point) const;
 
-    // The picture as the screen shows it, at `ratio` device pixels per pixel.
-    QImage picture(qreal ratio) const;
+    // The picture as the screen shows it, at `ratio` device pixels per pixel, with the
+    // caption's texts above and under it.
+    QImage picture(qreal ratio, const Caption& caption = {}) const;
     // PNG at `ratio`, or SVG (by the file's suffix); false when it could not be written.
-    bool savePicture(const QString& path, qreal ratio) const;
+    bool savePicture(const QString& path, qreal ratio, const Caption& caption = {}) const;
     // Draws the whole graph into `frame`.
     void draw(QPainter& p, const QRectF& frame) const;
 
@@ -60,8 +84,11 @@ public:
 signals:
     // The user zoomed or panned.
     void xRangeChanged(double low, double high);
-    // The tracer is on this sample of the curve.
+    // The tracer is on this sample of the curve: sent whenever the tracer's point changes,
+    // by the pointer, the keys, or new samples under it (after a zoom, a pan or a slider).
     void tracerMoved(int sample);
+    // The tracer is gone: the pointer left the plot, or no sample of a new curve is finite.
+    void tracerCleared();
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -82,13 +109,19 @@ private:
     Axis axis(double low, double high, double length, bool horizontal) const;
     QPointF toPixel(QPointF data, const QRectF& area) const;
     QPointF toData(QPointF pixel, const QRectF& area) const;
+    void drawAxes(QPainter& p, const QRectF& frame, const QRectF& area, const Axis& x, const Axis& y) const;
     void drawCurve(QPainter& p, const QRectF& area, const std::vector<QPointF>& samples) const;
+    void drawAsymptotes(QPainter& p, const QRectF& area) const;
     void drawLabel(QPainter& p, const QRectF& area, QPointF at, const QString& text, bool above) const;
+    QRectF drawMessage(QPainter& p, const QRectF& area) const;
+    void drawLegend(QPainter& p, const QRectF& area, const QRectF& message) const;
+    double asymptoteJump() const;
     void zoom(QPointF about, double factor);
     void moveTracer(std::optional<std::size_t> index);
     std::optional<std::size_t> nearestSample(double x) const;
     std::optional<std::size_t> nextSample(std::size_t from, int step) const;
     bool hasCurve() const;
+    bool showsComparison() const;
 
     TickText m_tickText;
     PointText m_pointText;
@@ -96,6 +129,8 @@ private:
     QString m_xLabel;
     QString m_yLabel;
     QString m_message;
+    QString m_currentName;
+    QString m_comparisonName;
     std::vector<QPointF> m_curve;
     std::vector<QPointF> m_comparison;
     std::optional<QPointF> m_marked;
