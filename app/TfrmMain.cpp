@@ -95,9 +95,11 @@ TfrmMain::TfrmMain(QWidget* parent)
     connect(m_pages, &EquationPages::pageBuilt, m_xpMenu, &TXPMenu::hookControls);
     connect(m_lists, &TopicLists::listBuilt, m_xpMenu, &TXPMenu::hookControls);
 
-    connect(m_pages, &EquationPages::calculated, this, [this](const Working& w) {
-        if (!w.steps().empty())
+    connect(m_pages, &EquationPages::calculated, this, [this](const Working& w, const QHash<QByteArray, QString>& texts) {
+        if (!w.steps().empty()) {
             m_lastResult = w;
+            m_lastTexts = texts;
+        }
     });
 
     connectNavigation();
@@ -217,7 +219,7 @@ void TfrmMain::choose(const Topic& topic)
 void TfrmMain::showGraph()
 {
     if (!m_graph)
-        m_graph = new GraphWindow(*this, m_topic, m_lastResult);
+        m_graph = new GraphWindow(*m_pages, m_topic, m_lastResult ? &*m_lastResult : nullptr, m_lastTexts, this);
     m_graph->showBeside(this);
 }
 
