@@ -291,10 +291,15 @@ void GraphWindow::redraw(bool fit)
         m_plot->fitY();
     m_plot->setAccessibleName(QStringLiteral("Gráfico de ") + m_model.name());
     m_plot->setAccessibleDescription(m_model.description());
-    // SEAM: the legend belongs on the plot; it is shown under it until PlotView draws one.
-    const QStringList legend = m_model.legend();
-    m_legend->setText(legend.join(QStringLiteral("; ")) + (legend.isEmpty() ? QString() : QStringLiteral(".")));
-    m_legend->setVisible(!legend.isEmpty());
+    // SEAM: the legend belongs on the plot; until PlotView draws one it is said under the
+    // plot, with the part of the range the plot cannot draw.
+    QStringList under = m_model.legend();
+    if (!under.isEmpty())
+        under = {under.join(QStringLiteral("; ")) + u'.'};
+    if (!m_model.note().isEmpty())
+        under << m_model.note();
+    m_legend->setText(under.join(u' '));
+    m_legend->setVisible(!under.isEmpty());
     showTable();
     showTracer();
 }

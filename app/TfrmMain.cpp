@@ -25,6 +25,8 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QUrl>
+#include <QWindow>
+#include <algorithm>
 
 const QString TfrmMain::warningCaption = QStringLiteral("ATENÇÃO");
 const QString TfrmMain::warningText = QStringLiteral(
@@ -133,7 +135,7 @@ void TfrmMain::centreOnScreen()
     adjustSize();
     if (const QScreen* s = screen()) {
         const QRect area = s->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
+        move(area.center().x() - width() / 2, std::max(area.top(), area.center().y() - height() / 2));
     }
 }
 
@@ -190,6 +192,9 @@ void TfrmMain::showEvent(QShowEvent* e)
     QMainWindow::showEvent(e);
     if (!m_shown) {
         m_shown = true;
+        // Another screen may leave the panel more or less room.
+        connect(windowHandle(), &QWindow::screenChanged, m_resolution, &Resolution::fitScreen);
+        m_resolution->fitScreen();
         runEventHandler([this] { FormShow(); });
     }
 }

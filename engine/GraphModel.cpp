@@ -18,17 +18,16 @@ std::pair<long double, long double> defaultRange(long double x)
     return x > 0 ? std::pair{0.0L, 2 * x} : std::pair{2 * x, 0.0L};
 }
 
-// The plot draws in doubles: a value past them is drawn as a gap.
-double plotted(const std::optional<Number>& y)
-{
-    const double v = y ? double(y->value()) : std::nan("");
-    return std::isfinite(v) ? v : std::nan("");
-}
-
-// Past this the plot's arithmetic on its ends overflows.
+// Past this the plot's arithmetic on its ends and scales overflows the doubles.
 bool endDrawable(long double v)
 {
     return std::abs(v) < 1e300L;
+}
+
+// A value the plot cannot draw is drawn as a gap.
+double plotted(const std::optional<Number>& y)
+{
+    return y && endDrawable(y->value()) ? double(y->value()) : std::nan("");
 }
 
 bool same(const char* a, const char* b)
@@ -51,6 +50,7 @@ void GraphModel::showTopic(const Topic* topic)
     m_comparison.clear();
     m_table.clear();
     m_drawn = false;
+    m_note.clear();
     const QString of = topic ? QStringLiteral(" de “%1”").arg(QString::fromUtf8(topic->header)) : QString();
     m_message = QStringLiteral("Preencha os campos%1 e clique em Calcular: o gráfico mostra o resultado "
                                "em função de um dos valores que você deu.").arg(of);
@@ -224,12 +224,16 @@ void GraphModel::update()
     for (int i = 0; i < points; ++i) {
         const std::optional<Number>& y = ys[std::size_t(i)];
         m_samples.push_back({Relation::pointOf(m_low, m_high, i, points), y});
-        anyValue = anyValue || y;
+        anyValue = anyValue || y.has_value();
         m_drawn = m_drawn || !std::isnan(plotted(y));
     }
     sampleComparison();
     fillTable();
     m_message.clear();
+    m_note.clear();
+    const bool past = std::any_of(m_samples.begin(), m_samples.end(), [](const Point& p) { return p.y && std::isnan(plotted(p.y)); });
+    if (m_drawn && past)
+        m_note = QStringLiteral("Em parte do intervalo, os valores de %1 são grandes demais para o gráfico.").arg(m_rows.symbol(m_relation->target()));
     if (m_drawn)
         return;
     const QString y = m_rows.symbol(m_relation->target()), x = m_rows.symbol(m_x);
@@ -342,6 +346,8 @@ QString GraphModel::description() const
         trend = QStringLiteral("%1 aumenta e diminui conforme %2 aumenta").arg(y, x);
     if (gaps)
         trend += QStringLiteral("; em parte do intervalo não há valor");
+    if (!m_note.isEmpty())
+        trend += QStringLiteral("; em parte do intervalo os valores são grandes demais para o gráfico");
     return QStringLiteral("%1: %2; %3; no seu ponto, %4 e %5.")
         .arg(name(), m_formula, trend, said(m_x, studentValue(m_x).value()), said(m_relation->target(), m_relation->result().value()));
 }

@@ -102,6 +102,8 @@ public:
     bool drawn() const { return m_drawn; }
     // Why nothing is drawn, or what to do; empty while something is.
     const QString& message() const { return m_message; }
+    // While something is drawn: that part of the range has values too large to draw.
+    const QString& note() const { return m_note; }
 
     const std::vector<TableRow>& table() const { return m_table; }
     // "t em função de V"
@@ -143,6 +145,7 @@ private:
     std::vector<Point> m_samples;
     bool m_drawn = false;
     QString m_message;
+    QString m_note;
     std::vector<TableRow> m_table;
     // The grey curve and the axes and range it was made for.
     struct Grey
