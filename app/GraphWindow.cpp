@@ -24,6 +24,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStandardItemModel>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -439,6 +440,10 @@ void GraphWindow::showBeside(QWidget* main)
     if (!isVisible() && main->screen()) {
         const QRect frame = main->frameGeometry();
         const QRect area = main->screen()->availableGeometry();
+        // No taller than the screen: the plot gives up the height.
+        const int titleBar = std::max(frameGeometry().height() - geometry().height(), style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8);
+        if (height() + titleBar > area.height())
+            resize(width(), std::max(minimumSizeHint().height(), area.height() - titleBar));
         const int outer = width() + (frameGeometry().width() - geometry().width());
         const int rightRoom = area.right() - frame.right(), leftRoom = frame.left() - area.left();
         int x = rightRoom >= outer + 8 ? frame.right() + 8 : leftRoom >= outer + 8 ? frame.left() - outer - 8

@@ -362,6 +362,8 @@ QStringList GraphModel::caption() const
         values << said(o.field, m_relation->held(o.field).value());
     if (!values.isEmpty())
         lines << values.join(QStringLiteral("; "));
+    if (const QStringList l = legend(); !l.isEmpty())
+        lines << l.join(QStringLiteral("; ")) + u'.';
     return lines;
 }
 

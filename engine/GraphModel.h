@@ -110,7 +110,8 @@ public:
     QString name() const;
     // "t em função de V: t = (S − S₀) / V; t diminui quando V aumenta; no seu ponto, …"
     QString description() const;
-    // Above an exported picture: the topic and the relation, then the other operands' values.
+    // Above an exported picture: the topic and the relation, the other operands' values,
+    // and the legend while the grey curve is shown.
     QStringList caption() const;
     // What the blue and the grey curves are, while both are shown.
     QStringList legend() const;

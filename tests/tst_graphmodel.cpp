@@ -357,7 +357,8 @@ void TestGraphModel::captionAndLegend()
     QVERIFY(model.legend().isEmpty());
     QVERIFY(model.comparison().empty());
     model.hold("eSS", 150);
-    QCOMPARE(model.caption(), QStringList({"Movimento Uniforme — t em função de V", "S = 150 m; S₀ = 20 m"}));
+    QCOMPARE(model.caption(), QStringList({"Movimento Uniforme — t em função de V", "S = 150 m; S₀ = 20 m",
+                                           "Em azul, S = 150 m; em cinza, seus valores: S = 100 m."}));
     QCOMPARE(model.legend(), QStringList({"Em azul, S = 150 m", "em cinza, seus valores: S = 100 m"}));
     QCOMPARE(model.comparison().size(), std::size_t(GraphModel::points));
     QCOMPARE(model.comparison()[250].y(), 5.0);
