@@ -103,6 +103,8 @@ GraphWindow::GraphWindow(EquationPages& pages, const Topic* topic, const Working
     auto* adjust = new QPushButton(QStringLiteral("A&justar"), this);
     adjust->setObjectName(QStringLiteral("grAjustar"));
     adjust->setToolTip(QStringLiteral("Volta ao intervalo de 0 ao dobro do seu valor e ajusta a escala"));
+    // Tab goes from the range's end to Ajustar, then to the plot.
+    setTabOrder(m_max, adjust);
 
     // The two quantities, one above the other; the range under the horizontal one, each
     // end's problem under its field.

@@ -87,8 +87,10 @@ bool GraphModel::calculated(const Sheet& blank, const Working& working, const QH
     }
     m_relation = m_click;
     for (const Choice& c : m_yChoices) {
-        if (!same(c.field, m_click->target()) && same(c.field, y.constData()))
-            m_relation = m_click->solvedFor(c.field);
+        if (!same(c.field, m_click->target()) && same(c.field, y.constData())) {
+            if (std::optional<Relation> r = m_click->solvedFor(c.field))
+                m_relation = std::move(r);
+        }
     }
     showRelation(x.constData());
     return true;
@@ -101,8 +103,11 @@ bool GraphModel::chooseY(const char* field)
     for (const Choice& c : m_yChoices) {
         if (!same(c.field, field))
             continue;
+        std::optional<Relation> r = same(field, m_click->target()) ? m_click : m_click->solvedFor(c.field);
+        if (!r)
+            return false;
         const QByteArray x(m_x);
-        m_relation = same(field, m_click->target()) ? m_click : m_click->solvedFor(c.field);
+        m_relation = std::move(r);
         showRelation(x.constData());
         return true;
     }
@@ -188,7 +193,7 @@ GraphModel::RangeReading GraphModel::readRange(QStringView lowText, QStringView 
         problem = edited == End::Low ? QStringLiteral("O início deve ser menor que o fim (%1).").arg(number(*r.high))
                                      : QStringLiteral("O fim deve ser maior que o início (%1).").arg(number(*r.low));
     } else if (!drawable(double(*r.low), double(*r.high))) {
-        problem = *r.high - *r.low > 1 ? QStringLiteral("Intervalo largo demais para o gráfico.")
+        problem = *r.high - *r.low >= 1e300L ? QStringLiteral("Intervalo largo demais para o gráfico.")
                                        : QStringLiteral("Intervalo estreito demais para o gráfico: alargue-o.");
     }
     return r;
