@@ -96,13 +96,21 @@ void EquationPages::calculate(const Solver& solver, QWidget* page)
     const QByteArray mode = m_pageModes.value(page);
     Working working;
     Calcular calcular(*this, decimalSeparator(), mode, &working);
+    const auto texts = [&] {
+        QHash<QByteArray, QString> all;
+        for (const TEdit* field : m_fieldsInOrder) {
+            if (field->parentWidget() == page)
+                all.insert(field->objectName().toLatin1(), field->text());
+        }
+        return all;
+    };
     try {
         solver.solve(calcular);
     } catch (const EngineError&) {
-        emit calculated(working);
+        emit calculated(working, texts());
         throw;
     }
-    emit calculated(working);
+    emit calculated(working, texts());
 }
 
 // On a screen with more than one device pixel per pixel the page's illustration is

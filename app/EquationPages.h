@@ -51,8 +51,9 @@ public:
 
 signals:
     void pageBuilt(QWidget* page);
-    // After every click of a Calcular button.
-    void calculated(const Working& working);
+    // After every click of a Calcular button: its working, and the texts of the page's
+    // fields (field → text) as the click left them.
+    void calculated(const Working& working, const QHash<QByteArray, QString>& texts);
 
 private:
     void calculate(const Solver& solver, QWidget* page);

@@ -2,12 +2,10 @@
 
 #include "app/EquationPages.h"
 #include "app/OperandSlider.h"
-#include "app/TfrmMain.h"
+#include "app/PlotSeams.h"
 #include "catalogue/Catalogue.h"
-#include "controls/TEdit.h"
 #include "engine/BookNumber.h"
 #include "engine/NumberText.h"
-#include "engine/WorkingText.h"
 #include "plot/PlotView.h"
 #include "plot/Ticks.h"
 
@@ -26,87 +24,108 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStandardItemModel>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 const QString GraphWindow::title = QStringLiteral("Gráfico – Velquora");
 
 namespace {
 
-// The horizontal range a result is first shown on: from zero to twice the value.
-std::pair<long double, long double> defaultRange(long double x)
+// What is wrong with a range field, in the dark red of the panel's reasons.
+QLabel* problemLabel(QWidget* parent)
 {
-    if (x == 0)
-        return {-1, 1};
-    return x > 0 ? std::pair{0.0L, 2 * x} : std::pair{2 * x, 0.0L};
+    auto* label = new QLabel(parent);
+    label->setWordWrap(true);
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, QColor(160, 0, 0));
+    label->setPalette(p);
+    label->hide();
+    return label;
 }
 
-double plotted(const std::optional<Number>& y)
-{
-    return y ? double(y->value()) : std::nan("");
 }
 
-}
-
-GraphWindow::GraphWindow(TfrmMain& main, const Topic* topic, const std::optional<Working>& last)
-    : QWidget(&main, Qt::Window)
-    , m_main(main)
+GraphWindow::GraphWindow(EquationPages& pages, const Topic* topic, const Working* last, const QHash<QByteArray, QString>& texts,
+                         QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , m_pages(pages)
     , m_topic(topic)
+    , m_model(pages.decimalSeparator())
+    , m_yChooser(new QComboBox(this))
     , m_xChooser(new QComboBox(this))
     , m_min(new QLineEdit(this))
     , m_max(new QLineEdit(this))
+    , m_minProblem(problemLabel(this))
+    , m_maxProblem(problemLabel(this))
     , m_plot(new PlotView(this))
+    , m_legend(new QLabel(this))
     , m_table(new QTableView(this))
-    , m_model(new QStandardItemModel(this))
+    , m_rows(new QStandardItemModel(this))
     , m_sliderBox(new QGroupBox(QStringLiteral("Outras grandezas"), this))
     , m_sliderRows(new QGridLayout(m_sliderBox))
     , m_tracer(new QLabel(this))
+    , m_save(new QPushButton(QStringLiteral("&Salvar imagem…"), this))
+    , m_copy(new QPushButton(QStringLiteral("&Copiar imagem"), this))
 {
     setWindowTitle(title);
     setObjectName(QStringLiteral("frmGrafico"));
+    m_yChooser->setObjectName(QStringLiteral("grY"));
+    m_yChooser->setAccessibleName(QStringLiteral("Eixo vertical"));
     m_xChooser->setObjectName(QStringLiteral("grX"));
     m_xChooser->setAccessibleName(QStringLiteral("Eixo horizontal"));
+    // A chooser is as wide as its longest quantity, so no name is cut.
+    for (QComboBox* c : {m_yChooser, m_xChooser})
+        c->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_min->setObjectName(QStringLiteral("grMin"));
     m_min->setAccessibleName(QStringLiteral("Início do eixo horizontal"));
     m_max->setObjectName(QStringLiteral("grMax"));
     m_max->setAccessibleName(QStringLiteral("Fim do eixo horizontal"));
+    m_minProblem->setObjectName(QStringLiteral("grMinProblema"));
+    m_maxProblem->setObjectName(QStringLiteral("grMaxProblema"));
     for (QLineEdit* e : {m_min, m_max})
         e->setMaximumWidth(130);
     m_plot->setObjectName(QStringLiteral("grPlot"));
+    m_legend->setObjectName(QStringLiteral("grLegenda"));
+    m_legend->setWordWrap(true);
     m_table->setObjectName(QStringLiteral("grTable"));
     m_table->setAccessibleName(QStringLiteral("Tabela de valores"));
-    m_table->setModel(m_model);
+    m_table->setModel(m_rows);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_tracer->setObjectName(QStringLiteral("grTracer"));
+    m_save->setObjectName(QStringLiteral("grSalvar"));
+    m_copy->setObjectName(QStringLiteral("grCopiar"));
 
     auto* adjust = new QPushButton(QStringLiteral("A&justar"), this);
     adjust->setObjectName(QStringLiteral("grAjustar"));
     adjust->setToolTip(QStringLiteral("Volta ao intervalo de 0 ao dobro do seu valor e ajusta a escala"));
-    auto* save = new QPushButton(QStringLiteral("&Salvar imagem…"), this);
-    save->setObjectName(QStringLiteral("grSalvar"));
-    auto* copy = new QPushButton(QStringLiteral("&Copiar imagem"), this);
-    copy->setObjectName(QStringLiteral("grCopiar"));
+    // Tab goes from the range's end to Ajustar, then to the plot.
+    setTabOrder(m_max, adjust);
 
-    auto* axisRow = new QHBoxLayout;
-    auto* xLabel = new QLabel(QStringLiteral("Eixo &horizontal:"), this);
-    xLabel->setBuddy(m_xChooser);
-    auto* fromLabel = new QLabel(QStringLiteral("&de"), this);
-    fromLabel->setBuddy(m_min);
-    auto* toLabel = new QLabel(QStringLiteral("&até"), this);
-    toLabel->setBuddy(m_max);
-    axisRow->addWidget(xLabel);
-    axisRow->addWidget(m_xChooser, 1);
-    axisRow->addSpacing(12);
-    axisRow->addWidget(fromLabel);
-    axisRow->addWidget(m_min);
-    axisRow->addWidget(toLabel);
-    axisRow->addWidget(m_max);
-    axisRow->addWidget(adjust);
+    // The two quantities, one above the other; the range under the horizontal one, each
+    // end's problem under its field.
+    auto* axes = new QGridLayout;
+    const auto label = [this](const QString& text, QWidget* buddy) {
+        auto* l = new QLabel(text, this);
+        l->setBuddy(buddy);
+        return l;
+    };
+    axes->addWidget(label(QStringLiteral("Eixo &vertical:"), m_yChooser), 0, 0);
+    axes->addWidget(m_yChooser, 0, 1, 1, 5, Qt::AlignLeft);
+    axes->addWidget(label(QStringLiteral("Eixo &horizontal:"), m_xChooser), 1, 0);
+    axes->addWidget(m_xChooser, 1, 1, 1, 5, Qt::AlignLeft);
+    axes->addWidget(label(QStringLiteral("&de"), m_min), 2, 0, Qt::AlignRight);
+    axes->addWidget(m_min, 2, 1);
+    axes->addWidget(label(QStringLiteral("&até"), m_max), 2, 2, Qt::AlignRight);
+    axes->addWidget(m_max, 2, 3);
+    axes->addWidget(adjust, 2, 4);
+    axes->addWidget(m_minProblem, 3, 1);
+    axes->addWidget(m_maxProblem, 3, 3, 1, 2);
+    axes->setColumnStretch(5, 1);
 
     auto* tabs = new QTabWidget(this);
     tabs->addTab(m_plot, QStringLiteral("Gráfico"));
@@ -114,175 +133,115 @@ GraphWindow::GraphWindow(TfrmMain& main, const Topic* topic, const std::optional
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_tracer, 1);
-    buttons->addWidget(save);
-    buttons->addWidget(copy);
+    buttons->addWidget(m_save);
+    buttons->addWidget(m_copy);
 
     auto* column = new QVBoxLayout(this);
-    column->addLayout(axisRow);
+    column->addLayout(axes);
     column->addWidget(tabs, 1);
+    column->addWidget(m_legend);
     column->addWidget(m_sliderBox);
     column->addLayout(buttons);
-    resize(640, 600);
+    resize(640, 640);
 
     const QChar sep = separator();
     m_plot->setTickText([sep](double v) { return BookNumber::of(Number(v), sep); });
-    m_plot->setPointText([this](QPointF p) { return pointText(p.x(), p.y()); });
+    m_plot->setPointText([this](QPointF p) { return m_model.pointText(p.x(), p.y()); });
     // On the plot the tracer's values are rounded; the line under it gives every digit.
-    m_plot->setTracerText([this](QPointF p) { return pointText(p.x(), p.y(), 6); });
+    m_plot->setTracerText([this](QPointF p) { return m_model.pointText(p.x(), p.y(), 6); });
+    connect(m_yChooser, &QComboBox::activated, this, [this](int i) { chooseY(m_yChooser->itemData(i).toByteArray().constData()); });
     connect(m_xChooser, &QComboBox::activated, this, [this](int i) { chooseX(m_xChooser->itemData(i).toByteArray().constData()); });
-    connect(m_min, &QLineEdit::editingFinished, this, &GraphWindow::rangeTyped);
-    connect(m_max, &QLineEdit::editingFinished, this, &GraphWindow::rangeTyped);
+    connect(m_min, &QLineEdit::editingFinished, this, [this] { rangeTyped(GraphModel::End::Low); });
+    connect(m_max, &QLineEdit::editingFinished, this, [this] { rangeTyped(GraphModel::End::High); });
     connect(adjust, &QPushButton::clicked, this, &GraphWindow::adjust);
-    connect(save, &QPushButton::clicked, this, &GraphWindow::saveImage);
-    connect(copy, &QPushButton::clicked, this, &GraphWindow::copyImage);
+    connect(m_save, &QPushButton::clicked, this, &GraphWindow::saveImage);
+    connect(m_copy, &QPushButton::clicked, this, &GraphWindow::copyImage);
     connect(m_plot, &PlotView::xRangeChanged, this, &GraphWindow::rangeDragged);
-    connect(m_plot, &PlotView::tracerMoved, this, [this](int i) {
-        const Point& p = m_samples.at(std::size_t(i));
-        if (p.y)
-            m_tracer->setText(pointText(p.x, p.y->value()));
-    });
-    connect(&m_main.pages(), &EquationPages::calculated, this, &GraphWindow::calculated);
+    connect(m_plot, &PlotView::tracerMoved, this, &GraphWindow::showTracer);
+    connect(&m_pages, &EquationPages::calculated, this, &GraphWindow::calculated);
 
-    if (m_topic)
-        m_rows = RowTable(m_topic->rows);
+    m_model.showTopic(m_topic);
     if (m_topic && last)
-        calculated(*last);
-    else
-        showHint();
+        m_model.calculated(Sheet(*m_topic, *Catalogue::solverOfPage(QString::fromUtf8(m_topic->page))), *last, texts);
+    buildChoosers();
+    buildSliders();
+    if (m_model.hasRelation())
+        showRangeFields();
+    redraw(true);
 }
 
 QChar GraphWindow::separator() const
 {
-    return m_main.pages().decimalSeparator();
-}
-
-// In book form, with the display's 15 digits or fewer.
-QString GraphWindow::number(long double v, int digits) const
-{
-    if (digits >= 15)
-        return BookNumber::of(v, separator());
-    const QString text = QString::number(double(v), 'g', digits).replace(u'e', u'E').replace(u'.', separator());
-    return BookNumber::fromText(text, separator());
-}
-
-QString GraphWindow::axisLabel(const char* field) const
-{
-    const QString unit = m_rows.unit(field);
-    return m_rows.symbol(field) + (unit.isEmpty() ? QString() : QStringLiteral(" (") + unit + u')');
-}
-
-// "V = 16 m/s; t = 5 s"
-QString GraphWindow::pointText(long double x, long double y, int digits) const
-{
-    if (!m_relation)
-        return {};
-    const auto said = [&](const char* field, long double v) {
-        const QString unit = m_rows.unit(field);
-        return m_rows.symbol(field) + QStringLiteral(" = ") + number(v, digits) + (unit.isEmpty() ? QString() : u' ' + unit);
-    };
-    return said(m_x, x) + QStringLiteral("; ") + said(m_relation->target(), y);
-}
-
-Number GraphWindow::studentValue(const char* field) const
-{
-    for (const Relation::Operand& o : m_relation->operands()) {
-        if (std::strcmp(o.field, field) == 0)
-            return o.value;
-    }
-    return {};
+    return m_pages.decimalSeparator();
 }
 
 void GraphWindow::topicChosen(const Topic& topic)
 {
     m_topic = &topic;
-    m_rows = RowTable(topic.rows);
-    m_relation.reset();
-    showHint();
-}
-
-void GraphWindow::showHint()
-{
-    m_relation.reset();
-    m_samples.clear();
-    m_x = nullptr;
-    m_xChooser->clear();
-    m_model->clear();
-    m_tracer->clear();
+    m_model.showTopic(&topic);
+    buildChoosers();
     buildSliders();
-    for (QWidget* w : {static_cast<QWidget*>(m_xChooser), static_cast<QWidget*>(m_min), static_cast<QWidget*>(m_max)})
-        w->setEnabled(false);
-    const QString topic = m_topic ? QStringLiteral(" de “%1”").arg(QString::fromUtf8(m_topic->header)) : QString();
-    const QString hint = QStringLiteral("Preencha os campos%1 e clique em Calcular: o gráfico mostra o resultado "
-                                        "em função de um dos valores que você deu.").arg(topic);
-    m_plot->setCurve({});
-    m_plot->setComparison({});
-    m_plot->setMarked(std::nullopt);
-    m_plot->setMessage(hint);
-    m_plot->setAccessibleName(QStringLiteral("Gráfico"));
-    m_plot->setAccessibleDescription(hint);
+    redraw(true);
 }
 
-void GraphWindow::calculated(const Working& working)
+void GraphWindow::calculated(const Working& working, const QHash<QByteArray, QString>& texts)
 {
-    if (!m_topic || working.steps().empty())
+    if (!m_topic)
         return;
+    m_model.setSeparator(separator());
     const Sheet blank(*m_topic, *Catalogue::solverOfPage(QString::fromUtf8(m_topic->page)));
-    QHash<QByteArray, QString> texts;
-    for (const TEdit* field : m_main.pages().fields()) {
-        if (field->parentWidget() == m_main.pages().currentPage())
-            texts.insert(field->objectName().toLatin1(), field->text());
-    }
-    std::optional<Relation> relation = Relation::of(blank, working, texts);
-    if (!relation || relation->operands().empty())
+    if (!m_model.calculated(blank, working, texts)) {
+        // Nothing new is drawn; with nothing drawn, the plot says why.
+        if (!m_model.hasRelation())
+            redraw(true);
         return;
-    const QByteArray previous = m_x && m_relation && std::strcmp(m_relation->target(), relation->target()) == 0 ? QByteArray(m_x) : QByteArray();
-    m_relation = std::move(relation);
-    m_greyKey = {};
-    m_formula = WorkingText::lines(working, m_rows, separator()).value(0);
-    m_xChooser->clear();
-    m_x = m_relation->operands().front().field;
-    for (const Relation::Operand& o : m_relation->operands()) {
-        const Row* row = m_rows.find(o.field);
-        m_xChooser->addItem(axisLabel(o.field) + (row ? QStringLiteral(" — ") + QString::fromUtf8(row->quantity) : QString()),
-                            QByteArray(o.field));
-        if (previous == o.field)
-            m_x = o.field;
     }
-    for (QWidget* w : {static_cast<QWidget*>(m_xChooser), static_cast<QWidget*>(m_min), static_cast<QWidget*>(m_max)})
-        w->setEnabled(true);
-    showRelation();
+    buildChoosers();
+    buildSliders();
+    showRangeFields();
+    redraw(true);
 }
 
+void GraphWindow::buildChoosers()
+{
+    const bool on = m_model.hasRelation();
+    for (auto [chooser, choices, current] : {std::tuple{m_yChooser, &m_model.yChoices(), m_model.y()},
+                                             std::tuple{m_xChooser, &m_model.xChoices(), m_model.x()}}) {
+        const QSignalBlocker quiet(chooser);
+        chooser->clear();
+        for (const GraphModel::Choice& c : *choices)
+            chooser->addItem(c.text, QByteArray(c.field));
+        if (current)
+            chooser->setCurrentIndex(chooser->findData(QByteArray(current)));
+        chooser->setEnabled(on);
+    }
+    for (QWidget* w : {static_cast<QWidget*>(m_min), static_cast<QWidget*>(m_max)})
+        w->setEnabled(on);
+    if (!on) {
+        m_min->clear();
+        m_max->clear();
+        showProblems({});
+    }
+}
+
+void GraphWindow::chooseY(const char* field)
+{
+    if (!m_model.chooseY(field))
+        return;
+    buildChoosers();
+    buildSliders();
+    showRangeFields();
+    redraw(true);
+}
+
+// A new horizontal quantity: its sliders, the default range.
 void GraphWindow::chooseX(const char* field)
 {
-    if (!m_relation)
+    if (!m_model.chooseX(field))
         return;
-    for (const Relation::Operand& o : m_relation->operands()) {
-        if (std::strcmp(o.field, field) == 0) {
-            m_x = o.field;
-            showRelation();
-            return;
-        }
-    }
-}
-
-// A new horizontal operand: its sliders, the default range, the curve at the student's
-// values in grey.
-void GraphWindow::showRelation()
-{
-    for (const Relation::Operand& o : m_relation->operands())
-        m_relation->hold(o.field, o.value);
-    m_xChooser->setCurrentIndex(m_xChooser->findData(QByteArray(m_x)));
-    m_plot->setAxisLabels(axisLabel(m_x), axisLabel(m_relation->target()));
-    m_plot->setMessage({});
-    m_tracer->clear();
+    buildChoosers();
     buildSliders();
-    const auto [low, high] = defaultRange(studentValue(m_x).value());
-    m_low = low;
-    m_high = high;
-    m_min->setText(NumberText::format(m_low, separator()));
-    m_max->setText(NumberText::format(m_high, separator()));
-    m_plot->setMarked(QPointF(double(studentValue(m_x).value()), double(m_relation->result().value())));
+    showRangeFields();
     redraw(true);
 }
 
@@ -291,201 +250,170 @@ void GraphWindow::buildSliders()
     for (OperandSlider* s : m_sliders)
         delete s;
     m_sliders.clear();
-    m_sliderBox->setVisible(m_relation && m_relation->operands().size() > 1);
-    if (!m_relation)
-        return;
-    for (const Relation::Operand& o : m_relation->operands()) {
-        if (o.field == m_x)
-            continue;
+    const std::vector<Relation::Operand> others = m_model.others();
+    m_sliderBox->setVisible(!others.empty());
+    for (const Relation::Operand& o : others) {
         const char* field = o.field;
-        auto* s = new OperandSlider(axisLabel(field), m_rows.symbol(field), o.value, separator(), m_sliderBox);
+        auto* s = new OperandSlider(m_model.axisLabel(field), m_model.symbol(field), o.value, separator(),
+                                    m_sliderBox);
         s->setObjectName(QStringLiteral("gr_") + QLatin1String(field));
         m_sliderRows->addWidget(s, int(m_sliders.size()), 0);
         m_sliders.push_back(s);
         connect(s, &OperandSlider::valueChanged, this, [this, field](Number v) {
-            m_relation->hold(field, v);
+            m_model.hold(field, v);
             redraw(false);
         });
     }
 }
 
-// The curve over the range, the grey one at the student's values, the table and the
-// description. The vertical scale is kept while a slider moves, so the curve is seen move.
+// What the model holds, on the plot, in the table and in words. The vertical scale is kept
+// while a slider moves or the view is dragged, so the curve is seen move.
 void GraphWindow::redraw(bool fit)
 {
-    if (!m_relation)
+    const bool on = m_model.hasRelation();
+    m_save->setEnabled(m_model.drawn());
+    m_copy->setEnabled(m_model.drawn());
+    m_plot->setMessage(m_model.message());
+    if (!on) {
+        m_plot->setCurve({});
+        m_plot->setComparison({});
+        m_plot->setMarked(std::nullopt);
+        m_plot->setAccessibleName(QStringLiteral("Gráfico"));
+        m_plot->setAccessibleDescription(m_model.message());
+        m_rows->clear();
+        m_tracer->clear();
+        m_legend->hide();
         return;
-    const std::vector<std::optional<Number>> ys = m_relation->sample(m_x, m_low, m_high, points);
-    m_samples.clear();
-    std::vector<QPointF> curve;
-    for (int i = 0; i < points; ++i) {
-        const long double x = Relation::pointOf(m_low, m_high, i, points);
-        m_samples.push_back({x, ys[std::size_t(i)]});
-        curve.emplace_back(double(x), plotted(ys[std::size_t(i)]));
     }
-    // The comparison is the curve with every operand at the student's value, made once
-    // for each axis and range while the sliders move.
-    bool atStudent = true;
-    for (const Relation::Operand& o : m_relation->operands())
-        atStudent = atStudent && (o.field == m_x || m_relation->held(o.field) == o.value);
-    const Grey key{m_x, m_low, m_high};
-    if (!atStudent && !(m_greyKey == key)) {
-        Relation student = *m_relation;
-        for (const Relation::Operand& o : m_relation->operands())
-            student.hold(o.field, o.value);
-        const auto grey = student.sample(m_x, m_low, m_high, points);
-        m_grey.clear();
-        for (int i = 0; i < points; ++i)
-            m_grey.emplace_back(double(Relation::pointOf(m_low, m_high, i, points)), plotted(grey[std::size_t(i)]));
-        m_greyKey = key;
-    }
-    m_plot->setXRange(double(m_low), double(m_high));
-    m_plot->setCurve(std::move(curve));
-    m_plot->setComparison(atStudent ? std::vector<QPointF>() : m_grey);
+    m_plot->setAxisLabels(m_model.axisLabel(m_model.x()), m_model.axisLabel(m_model.y()));
+    m_plot->setXRange(double(m_model.low()), double(m_model.high()));
+    m_plot->setCurve(m_model.curve());
+    m_plot->setComparison(m_model.comparison());
+    m_plot->setMarked(m_model.studentPoint());
     if (fit)
         m_plot->fitY();
-    fillTable();
-    describe();
+    m_plot->setAccessibleName(QStringLiteral("Gráfico de ") + m_model.name());
+    m_plot->setAccessibleDescription(m_model.description());
+    // SEAM: the legend belongs on the plot; until PlotView draws one it is said under the
+    // plot, with the part of the range the plot cannot draw.
+    QStringList under = m_model.legend();
+    if (!under.isEmpty())
+        under = {under.join(QStringLiteral("; ")) + u'.'};
+    if (!m_model.note().isEmpty())
+        under << m_model.note();
+    m_legend->setText(under.join(u' '));
+    m_legend->setVisible(!under.isEmpty());
+    showTable();
+    showTracer();
 }
 
-void GraphWindow::fillTable()
+void GraphWindow::showTable()
 {
-    m_model->clear();
-    m_model->setHorizontalHeaderLabels({axisLabel(m_x), axisLabel(m_relation->target())});
-    const long double mine = studentValue(m_x).value();
-    bool placed = false;
-    const auto add = [&](long double x, const QString& name) {
-        const std::optional<Number> y = m_relation->at(m_x, x);
-        QList<QStandardItem*> row{new QStandardItem(number(x)),
-                                  new QStandardItem(y ? number(y->value()) : QStringLiteral("sem valor"))};
-        const bool student = x == mine;
+    m_rows->clear();
+    m_rows->setHorizontalHeaderLabels({m_model.axisLabel(m_model.x()), m_model.axisLabel(m_model.y())});
+    for (const GraphModel::TableRow& r : m_model.table()) {
+        QList<QStandardItem*> row{new QStandardItem(r.x), new QStandardItem(r.y)};
         for (QStandardItem* item : row) {
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            if (student) {
+            if (r.student) {
                 QFont bold = item->font();
                 bold.setBold(true);
                 item->setFont(bold);
             }
         }
-        m_model->appendRow(row);
-        m_model->setVerticalHeaderItem(m_model->rowCount() - 1, new QStandardItem(name));
-    };
-    for (int i = 0; i < tablePoints; ++i) {
-        const long double x = Relation::pointOf(m_low, m_high, i, tablePoints);
-        if (!placed && mine < x) {
-            add(mine, QStringLiteral("seu ponto"));
-            placed = true;
-        }
-        if (x == mine && !placed) {
-            add(x, QStringLiteral("seu ponto"));
-            placed = true;
-            continue;
-        }
-        add(x, QString::number(i + 1));
+        m_rows->appendRow(row);
+        m_rows->setVerticalHeaderItem(m_rows->rowCount() - 1, new QStandardItem(r.name));
     }
-    if (!placed)
-        add(mine, QStringLiteral("seu ponto"));
 }
 
-// "t em função de V: t = (S − Sₒ) / V; t diminui quando V aumenta; no seu ponto, V = 16 m/s e t = 5 s."
-void GraphWindow::describe()
+// The line under the plot says, with every digit, where the tracer is on the curve drawn
+// now: after a slider moves or the view is zoomed the plot keeps its tracer at its x.
+void GraphWindow::showTracer()
 {
-    const QString y = m_rows.symbol(m_relation->target());
-    const QString x = m_rows.symbol(m_x);
-    int rises = 0, falls = 0;
-    bool gaps = false;
-    std::optional<Number> before;
-    for (const Point& p : m_samples) {
-        if (!p.y) {
-            gaps = true;
-            continue;
-        }
-        if (before && p.y->value() > before->value())
-            ++rises;
-        if (before && p.y->value() < before->value())
-            ++falls;
-        before = p.y;
-    }
-    QString trend;
-    if (rises && !falls)
-        trend = QStringLiteral("%1 aumenta quando %2 aumenta").arg(y, x);
-    else if (falls && !rises)
-        trend = QStringLiteral("%1 diminui quando %2 aumenta").arg(y, x);
-    else if (!rises && !falls)
-        trend = QStringLiteral("%1 não muda quando %2 muda").arg(y, x);
+    const std::optional<QPointF> at = m_plot->tracer();
+    const std::vector<Point>& samples = m_model.samples();
+    const auto p = at ? std::find_if(samples.begin(), samples.end(), [&](const Point& s) { return double(s.x) == at->x(); })
+                      : samples.end();
+    if (p == samples.end() || !p->y)
+        m_tracer->clear();
     else
-        trend = QStringLiteral("%1 aumenta e diminui conforme %2 aumenta").arg(y, x);
-    if (gaps)
-        trend += QStringLiteral("; em parte do intervalo não há valor");
-    const auto said = [this](const char* field, long double v) {
-        const QString unit = m_rows.unit(field);
-        return m_rows.symbol(field) + QStringLiteral(" = ") + number(v) + (unit.isEmpty() ? QString() : u' ' + unit);
-    };
-    const QString name = QStringLiteral("%1 em função de %2").arg(y, x);
-    m_plot->setAccessibleName(QStringLiteral("Gráfico de ") + name);
-    m_plot->setAccessibleDescription(QStringLiteral("%1: %2; %3; no seu ponto, %4 e %5.")
-                                         .arg(name, m_formula, trend, said(m_x, studentValue(m_x).value()),
-                                              said(m_relation->target(), m_relation->result().value())));
+        m_tracer->setText(m_model.pointText(p->x, p->y->value()));
+}
+
+void GraphWindow::showRangeFields()
+{
+    m_min->setText(NumberText::format(m_model.low(), separator()));
+    m_max->setText(NumberText::format(m_model.high(), separator()));
+    showProblems({});
+}
+
+// Each field's problem under it, and on it for a screen reader.
+void GraphWindow::showProblems(const GraphModel::RangeReading& reading)
+{
+    for (auto [field, label, problem] : {std::tuple{m_min, m_minProblem, reading.lowProblem}, std::tuple{m_max, m_maxProblem, reading.highProblem}}) {
+        label->setText(problem);
+        label->setVisible(!problem.isEmpty());
+        field->setAccessibleDescription(problem);
+    }
 }
 
 void GraphWindow::setRange(long double low, long double high)
 {
-    // The plot draws in doubles.
-    const auto drawable = [](long double v) { return std::abs(v) < 1e300L; };
-    if (!m_relation || !(low < high) || !drawable(low) || !drawable(high) || double(low) == double(high))
+    if (!m_model.hasRelation() || !(low < high) || !PlotSeams::acceptsRange(double(low), double(high))
+        || !(std::abs(low) < 1e300L && std::abs(high) < 1e300L))
         return;
-    m_low = low;
-    m_high = high;
-    m_min->setText(NumberText::format(m_low, separator()));
-    m_max->setText(NumberText::format(m_high, separator()));
+    m_model.setRange(low, high);
+    showRangeFields();
     redraw(true);
 }
 
-// A text that is no number goes back to the end in use; a pair in the wrong order waits
-// for the other end to be typed (50 into "de" before 100 into "até").
-void GraphWindow::rangeTyped()
+// The fields keep what was typed while it is wrong, and the plot its range; a good pair
+// of ends is drawn.
+void GraphWindow::rangeTyped(GraphModel::End edited)
 {
-    const auto read = [this](QLineEdit* field, long double current) -> std::optional<long double> {
-        try {
-            return NumberText::toNumber(field->text(), separator()).value();
-        } catch (const EngineError&) {
-            field->setText(NumberText::format(current, separator()));
-            return std::nullopt;
-        }
-    };
-    const auto low = read(m_min, m_low);
-    const auto high = read(m_max, m_high);
-    if (low && high && (*low != m_low || *high != m_high))
-        setRange(*low, *high);
+    if (!m_model.hasRelation())
+        return;
+    const GraphModel::RangeReading reading = m_model.readRange(m_min->text(), m_max->text(), edited, PlotSeams::acceptsRange);
+    showProblems(reading);
+    if (!reading.ok())
+        return;
+    if (*reading.low == m_model.low() && *reading.high == m_model.high())
+        return showRangeFields();
+    m_model.setRange(*reading.low, *reading.high);
+    showRangeFields();
+    redraw(true);
 }
 
 // A zoom or a pan: the ends are rounded to a hundredth of the range, so the fields and the
-// table show short numbers, and written as the fields read them.
+// table show short numbers, and written as the fields read them. A range the plot cannot
+// draw is not taken, and the plot goes back to the one the fields show.
 void GraphWindow::rangeDragged(double low, double high)
 {
-    if (!m_relation || !(low < high) || !std::isfinite(low) || !std::isfinite(high))
+    if (!m_model.hasRelation())
         return;
+    const auto refuse = [this] { m_plot->setXRange(double(m_model.low()), double(m_model.high())); };
+    if (!PlotSeams::acceptsRange(low, high))
+        return refuse();
     const double step = Ticks::step(low, high, 100);
     const auto rounded = [&](double v) {
         const QString text = NumberText::format((long double)(std::round(v / step) * step), separator());
         return NumberText::toNumber(text, separator()).value();
     };
     const long double l = rounded(low), h = rounded(high);
-    if (!(l < h))
-        return;
-    m_low = l;
-    m_high = h;
-    m_min->setText(NumberText::format(m_low, separator()));
-    m_max->setText(NumberText::format(m_high, separator()));
+    if (!(l < h) || !PlotSeams::acceptsRange(double(l), double(h)))
+        return refuse();
+    m_model.setRange(l, h);
+    showRangeFields();
     redraw(false);
 }
 
 void GraphWindow::adjust()
 {
-    if (!m_relation)
+    if (!m_model.hasRelation())
         return;
-    const auto [low, high] = defaultRange(studentValue(m_x).value());
-    setRange(low, high);
+    m_model.resetRange();
+    showRangeFields();
+    redraw(true);
 }
 
 void GraphWindow::saveImage()
@@ -497,13 +425,13 @@ void GraphWindow::saveImage()
         return;
     if (!path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive) && !path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive))
         path += filter.contains(QLatin1String("svg")) ? QStringLiteral(".svg") : QStringLiteral(".png");
-    if (!m_plot->savePicture(path, devicePixelRatioF()))
+    if (!PlotSeams::savePicture(*m_plot, path, devicePixelRatioF(), m_model.caption()))
         QMessageBox::warning(this, title, QStringLiteral("Não foi possível salvar a imagem em “%1”.").arg(path));
 }
 
 void GraphWindow::copyImage()
 {
-    QGuiApplication::clipboard()->setImage(m_plot->picture(devicePixelRatioF()));
+    QGuiApplication::clipboard()->setImage(PlotSeams::picture(*m_plot, devicePixelRatioF(), m_model.caption()));
 }
 
 // Beside the main window on the side with room; where neither side has room, at the left
@@ -514,6 +442,10 @@ void GraphWindow::showBeside(QWidget* main)
     if (!isVisible() && main->screen()) {
         const QRect frame = main->frameGeometry();
         const QRect area = main->screen()->availableGeometry();
+        // No taller than the screen: the plot gives up the height.
+        const int titleBar = std::max(frameGeometry().height() - geometry().height(), style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8);
+        if (height() + titleBar > area.height())
+            resize(width(), std::max(minimumSizeHint().height(), area.height() - titleBar));
         const int outer = width() + (frameGeometry().width() - geometry().width());
         const int rightRoom = area.right() - frame.right(), leftRoom = frame.left() - area.left();
         int x = rightRoom >= outer + 8 ? frame.right() + 8 : leftRoom >= outer + 8 ? frame.left() - outer - 8

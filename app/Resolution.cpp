@@ -9,7 +9,11 @@
 
 #include <QAction>
 #include <QListWidget>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QSettings>
 #include <QSignalBlocker>
 #include <algorithm>
@@ -48,16 +52,43 @@ void Resolution::setShown(bool shown)
     const QSignalBlocker quiet(m_toggle);
     m_toggle->setChecked(shown);
     if (shown && !m_panel) {
-        m_panel = new ResolutionPanel(m_record, m_clientArea);
-        m_panel->move(0, clientHeight);
+        m_scroll = new QScrollArea(m_clientArea);
+        m_scroll->setObjectName(QStringLiteral("ResolucaoRolagem"));
+        m_scroll->setFrameShape(QFrame::NoFrame);
+        m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        m_scroll->setWidgetResizable(true);
+        m_panel = new ResolutionPanel(m_record, m_scroll);
+        m_panel->setMinimumHeight(ResolutionPanel::panelHeight);
+        m_scroll->setWidget(m_panel);
+        m_scroll->move(0, clientHeight);
         if (m_topic && m_justChosen)
             m_panel->showTopic(m_header, QString::fromUtf8(m_topic->formula));
     }
-    if (m_panel)
-        m_panel->setVisible(shown);
-    m_clientArea->setFixedSize(clientWidth, clientHeight + (shown ? ResolutionPanel::panelHeight : 0));
-    keepOnScreen();
+    if (m_scroll)
+        m_scroll->setVisible(shown);
+    fitScreen();
     chainTabOrder();
+}
+
+void Resolution::fitScreen()
+{
+    int height = m_shown ? ResolutionPanel::panelHeight : 0;
+    QWidget* window = m_clientArea->window();
+    if (m_shown && window->screen()) {
+        // Above the pages: the menu bar, and the title bar, known once the window is
+        // framed; until then (and where it is thinner) a title bar's height is kept free.
+        const auto* main = qobject_cast<QMainWindow*>(window);
+        const int menu = main && main->menuBar() ? main->menuBar()->sizeHint().height() : 0;
+        const int frame = std::max(window->frameGeometry().height() - window->geometry().height(),
+                                   window->style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8);
+        const int room = window->screen()->availableGeometry().height() - frame - menu - clientHeight;
+        // At least the lines of the last result and a line of the record.
+        height = std::clamp(room, 124, ResolutionPanel::panelHeight);
+    }
+    if (m_scroll && m_shown)
+        m_scroll->resize(clientWidth, height);
+    m_clientArea->setFixedSize(clientWidth, clientHeight + height);
+    keepOnScreen();
 }
 
 // A window grown past the bottom of the screen moves up just enough to show the panel.

@@ -11,6 +11,7 @@ class EquationPages;
 class RowTable;
 class QAction;
 class QWidget;
+class QScrollArea;
 class ResolutionPanel;
 class TEdit;
 class Working;
@@ -36,6 +37,10 @@ public:
 
     void setShown(bool shown);
     bool isShown() const { return m_shown; }
+    // The panel as tall as the screen leaves room for under the pages, scrolling what it
+    // cannot show; the window moved up where it passes the bottom. Run again when the
+    // window is shown or goes to another screen.
+    void fitScreen();
     // Null until the panel is first shown.
     ResolutionPanel* panel() const { return m_panel; }
     const SessionRecord& sessionRecord() const { return m_record; }
@@ -60,6 +65,7 @@ private:
     const RowTable& m_rows;
     QAction* m_toggle;
     ResolutionPanel* m_panel = nullptr;
+    QScrollArea* m_scroll = nullptr;
     SessionRecord m_record;
     QString m_header;
     const Topic* m_topic = nullptr;

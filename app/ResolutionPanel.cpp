@@ -156,6 +156,19 @@ void ResolutionPanel::showLines(const std::vector<ResolutionPanel::Line>& lines)
     setAccessibleDescription(said.join(QStringLiteral("; ")));
 }
 
+void ResolutionPanel::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    const int w = width();
+    for (QWidget* full : std::initializer_list<QWidget*>{ui->BevelResolucao1, ui->pResolucao, ui->BevelResolucao2})
+        full->resize(w, full->height());
+    for (QLabel* line : {ui->lLivro, ui->lFormula, ui->lValores, ui->lResultado})
+        line->resize(w - line->x() - 10, line->height());
+    for (QWidget* button : std::initializer_list<QWidget*>{ui->btCopiar, ui->btLimpar})
+        button->move(w - 8 - button->width(), button->y());
+    ui->lbRegistro->resize(ui->btCopiar->x() - 8 - ui->lbRegistro->x(), ui->lbRegistro->height());
+}
+
 void ResolutionPanel::copy()
 {
     std::vector<const SessionRecord::Entry*> chosen;

@@ -39,6 +39,11 @@ public:
     QWidget* copyButton() const;
     QWidget* clearButton() const;
 
+protected:
+    // Narrower than the window (a scroll bar beside it), the buttons keep to the right edge
+    // and the list and lines give up the width.
+    void resizeEvent(QResizeEvent* e) override;
+
 private:
     struct Line
     {

@@ -25,6 +25,8 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QUrl>
+#include <QWindow>
+#include <algorithm>
 
 const QString TfrmMain::warningCaption = QStringLiteral("ATENÇÃO");
 const QString TfrmMain::warningText = QStringLiteral(
@@ -95,9 +97,11 @@ TfrmMain::TfrmMain(QWidget* parent)
     connect(m_pages, &EquationPages::pageBuilt, m_xpMenu, &TXPMenu::hookControls);
     connect(m_lists, &TopicLists::listBuilt, m_xpMenu, &TXPMenu::hookControls);
 
-    connect(m_pages, &EquationPages::calculated, this, [this](const Working& w) {
-        if (!w.steps().empty())
+    connect(m_pages, &EquationPages::calculated, this, [this](const Working& w, const QHash<QByteArray, QString>& texts) {
+        if (!w.steps().empty()) {
             m_lastResult = w;
+            m_lastTexts = texts;
+        }
     });
 
     connectNavigation();
@@ -131,7 +135,7 @@ void TfrmMain::centreOnScreen()
     adjustSize();
     if (const QScreen* s = screen()) {
         const QRect area = s->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
+        move(area.center().x() - width() / 2, std::max(area.top(), area.center().y() - height() / 2));
     }
 }
 
@@ -188,6 +192,9 @@ void TfrmMain::showEvent(QShowEvent* e)
     QMainWindow::showEvent(e);
     if (!m_shown) {
         m_shown = true;
+        // Another screen may leave the panel more or less room.
+        connect(windowHandle(), &QWindow::screenChanged, m_resolution, &Resolution::fitScreen);
+        m_resolution->fitScreen();
         runEventHandler([this] { FormShow(); });
     }
 }
@@ -217,7 +224,7 @@ void TfrmMain::choose(const Topic& topic)
 void TfrmMain::showGraph()
 {
     if (!m_graph)
-        m_graph = new GraphWindow(*this, m_topic, m_lastResult);
+        m_graph = new GraphWindow(*m_pages, m_topic, m_lastResult ? &*m_lastResult : nullptr, m_lastTexts, this);
     m_graph->showBeside(this);
 }
 

@@ -3,6 +3,7 @@
 #include "engine/Row.h"
 #include "engine/Working.h"
 
+#include <QHash>
 #include <QMainWindow>
 #include <exception>
 #include <memory>
@@ -85,6 +86,7 @@ private:
     ExerciseWindow* m_exercises = nullptr;
     // The latest click that wrote a result on the topic on show, for the graph's first opening.
     std::optional<Working> m_lastResult;
+    QHash<QByteArray, QString> m_lastTexts;
     GraphWindow* m_graph = nullptr;
     bool m_shown = false;
 };

@@ -1,12 +1,15 @@
-// The graph: every point is what Calcular writes for that value, on every page; gaps where
-// the formula has no value; round ticks for any range; the table and the description say
-// the same; the pictures open at their size.
+// The graph window: every point is what Calcular writes for that value, on every page;
+// gaps where the formula has no value; round ticks for any range; the range fields and the
+// plot agree; the vertical quantity chosen; why nothing is drawn; the tracer's line; the
+// table as the model holds it; the pictures open at their size, with their caption.
 #include "TestSupport.h"
 
 #include "app/Application.h"
 #include "app/EquationPages.h"
 #include "app/GraphWindow.h"
 #include "app/OperandSlider.h"
+#include "app/PlotSeams.h"
+#include "app/Resolution.h"
 #include "app/TfrmMain.h"
 #include "catalogue/Catalogue.h"
 #include "controls/JLAqua.h"
@@ -19,6 +22,9 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QSlider>
@@ -55,11 +61,16 @@ private slots:
     void tickSteps_data();
     void tickSteps();
     void followsTheMainWindow();
-    void tableAndDescription_data();
     void tableAndDescription();
     void sliderMovesTheCurve();
+    void rangeFields_data();
+    void rangeFields();
+    void verticalAxis();
+    void whyNothingIsDrawn();
+    void tracerLineFollows();
     void pictures_data();
     void pictures();
+    void picturesCarryTheCaption();
 
 private:
     GraphWindow* openGraph();
@@ -73,6 +84,9 @@ private:
 
 void TestGraph::init()
 {
+    // The tick steps are the plot's own: they need no window.
+    if (QTest::currentTestFunction() == QLatin1String("tickSteps"))
+        return;
     m_window = std::make_unique<TestSupport::ShownWindow>();
     m_main = m_window->main;
 }
@@ -288,55 +302,30 @@ void TestGraph::followsTheMainWindow()
     QCOMPARE(QByteArray(graph->xField()), QByteArray("tcVo"));
 }
 
-void TestGraph::tableAndDescription_data()
-{
-    QTest::addColumn<QString>("x");
-    QTest::addColumn<QString>("low");
-    QTest::addColumn<QString>("high");
-    // Rows given as "header|x|y", the others unchecked.
-    QTest::addColumn<QStringList>("rows");
-    QTest::addColumn<int>("count");
-    QTest::addColumn<QString>("description");
-    QTest::newRow("t of V") << "eV" << "" << "" << QStringList{"1|0|sem valor", "2|3,2|25", "seu ponto|16|5", "11|32|2,5"} << 11
-                            << "t em função de V: t = (S − S₀) / V; t diminui quando V aumenta; em parte do intervalo não há "
-                               "valor; no seu ponto, V = 16 m/s e t = 5 s.";
-    QTest::newRow("t of S") << "eSS" << "" << "" << QStringList{"1|0|−1,25", "seu ponto|100|5", "11|200|11,25"} << 11
-                            << "t em função de S: t = (S − S₀) / V; t aumenta quando S aumenta; no seu ponto, S = 100 m e t = 5 s.";
-    QTest::newRow("point outside, first") << "eV" << "20" << "30" << QStringList{"seu ponto|16|5", "1|20|4", "11|30|2,66666666666667"}
-                                          << 12 << "t em função de V: t = (S − S₀) / V; t diminui quando V aumenta; no seu ponto, V = 16 m/s e t = 5 s.";
-    QTest::newRow("millionths") << "eSS" << "0,00002" << "0,00003" << QStringList{"1|2 · 10⁻⁵|−1,24999875", "11|3 · 10⁻⁵|−1,249998125"}
-                                << 12 << "t em função de S: t = (S − S₀) / V; t aumenta quando S aumenta; no seu ponto, S = 100 m e t = 5 s.";
-}
-
-// The table lists 11 evenly spaced points of the range and the student's point, in place,
-// with the numbers the working prints; the description says the relation in words.
+// The table shows the model's rows, the student's in bold, for a range typed in the fields
+// (the rows themselves are tried in tst_graphmodel); the plot says what the model says.
 void TestGraph::tableAndDescription()
 {
-    QFETCH(QString, x);
-    QFETCH(QString, low);
-    QFETCH(QString, high);
-    QFETCH(QStringList, rows);
-    QFETCH(int, count);
-    QFETCH(QString, description);
     solveUniformMotion();
     GraphWindow* graph = openGraph();
-    graph->chooseX(x.toLatin1().constData());
-    if (!low.isEmpty()) {
-        m_window->student.fill({{"grMin", low}, {"grMax", high}});
-        emit graph->findChild<QLineEdit*>("grMax")->editingFinished();
-    }
+    graph->chooseX("eV");
+    m_window->student.fill({{"grMin", "20"}, {"grMax", "30"}});
+    emit graph->findChild<QLineEdit*>("grMax")->editingFinished();
     const auto* model = graph->findChild<QTableView*>("grTable")->model();
-    QCOMPARE(model->rowCount(), count);
-    for (const QString& expected : rows) {
-        const QStringList parts = expected.split(u'|');
-        int r = 0;
-        while (r < model->rowCount() && model->headerData(r, Qt::Vertical).toString() != parts[0])
-            ++r;
-        QVERIFY2(r < model->rowCount(), qPrintable(expected));
-        QCOMPARE(model->index(r, 0).data().toString() + u'|' + model->index(r, 1).data().toString(), parts[1] + u'|' + parts[2]);
+    const std::vector<GraphModel::TableRow>& rows = graph->model().table();
+    QCOMPARE(model->rowCount(), 12);
+    QCOMPARE(int(rows.size()), 12);
+    for (int r = 0; r < model->rowCount(); ++r) {
+        QCOMPARE(model->headerData(r, Qt::Vertical).toString(), rows[std::size_t(r)].name);
+        QCOMPARE(model->index(r, 0).data().toString() + u'|' + model->index(r, 1).data().toString(),
+                 rows[std::size_t(r)].x + u'|' + rows[std::size_t(r)].y);
+        QCOMPARE(model->index(r, 1).data(Qt::FontRole).value<QFont>().bold(), r == 0);
     }
+    QCOMPARE(model->headerData(0, Qt::Vertical).toString(), QStringLiteral("seu ponto"));
+    QCOMPARE(model->index(11, 1).data().toString(), QStringLiteral("2,66666666666667"));
+    const QString description = QStringLiteral("t em função de V: t = (S − S₀) / V; t diminui quando V aumenta; no seu ponto, V = 16 m/s e t = 5 s.");
     QCOMPARE(graph->plot()->accessibleDescription(), description);
-    QCOMPARE(graph->plot()->accessibleName(), QStringLiteral("Gráfico de ") + description.section(u':', 0, 0));
+    QCOMPARE(graph->plot()->accessibleName(), QStringLiteral("Gráfico de t em função de V"));
 }
 
 // A slider holds its operand at another value: the curve is what Calcular writes there,
@@ -362,6 +351,158 @@ void TestGraph::sliderMovesTheCurve()
     QVERIFY(graph->samples()[300].y->value() < p.y->value());
     s->slider()->setValue(OperandSlider::steps / 2);
     QCOMPARE(graph->samples()[300].y->value(), p.y->value());
+}
+
+void TestGraph::rangeFields_data()
+{
+    QTest::addColumn<QString>("low");
+    QTest::addColumn<QString>("high");
+    // The field whose editing finished, and the problem each field then shows.
+    QTest::addColumn<QString>("edited");
+    QTest::addColumn<QString>("lowProblem");
+    QTest::addColumn<QString>("highProblem");
+    QTest::addColumn<double>("plotLow");
+    QTest::addColumn<double>("plotHigh");
+    // On S, first shown from 0 to 200.
+    QTest::newRow("good") << "50" << "150" << "grMax" << "" << "" << 50.0 << 150.0;
+    QTest::newRow("reversed") << "200" << "0" << "grMax" << "" << "O fim deve ser maior que o início (200)." << 0.0 << 200.0;
+    QTest::newRow("equal") << "5" << "5" << "grMin" << "O início deve ser menor que o fim (5)." << "" << 0.0 << 200.0;
+    QTest::newRow("a word") << "abc" << "200" << "grMin" << "“abc” não é um número." << "" << 0.0 << 200.0;
+    QTest::newRow("two commas") << "0" << "2,,5" << "grMax" << "" << "“2,,5” não é um número." << 0.0 << 200.0;
+    // Once these froze the program.
+    QTest::newRow("a hundred-trillionth wide") << "10" << "10,00000000000001" << "grMax" << ""
+                                               << "Intervalo estreito demais para o gráfico: alargue-o." << 0.0 << 200.0;
+    QTest::newRow("subnormal width") << "0" << "1E-323" << "grMax" << "" << "Intervalo estreito demais para o gráfico: alargue-o."
+                                     << 0.0 << 200.0;
+    QTest::newRow("too wide") << "-9E299" << "9E299" << "grMax" << "" << "Intervalo largo demais para o gráfico." << 0.0 << 200.0;
+}
+
+// A range the plot does not take leaves the plot and the model as they were, each field
+// keeping what was typed with its problem beside it; mended, the new range is drawn; a
+// zoom writes its range into both fields and clears the problems.
+void TestGraph::rangeFields()
+{
+    QFETCH(QString, low);
+    QFETCH(QString, high);
+    QFETCH(QString, edited);
+    QFETCH(QString, lowProblem);
+    QFETCH(QString, highProblem);
+    QFETCH(double, plotLow);
+    QFETCH(double, plotHigh);
+    solveUniformMotion();
+    GraphWindow* graph = openGraph();
+    QCOMPARE(QByteArray(graph->xField()), QByteArray("eSS"));
+    m_window->student.fill({{"grMin", low}, {"grMax", high}});
+    emit graph->findChild<QLineEdit*>(edited)->editingFinished();
+    auto* lowNote = graph->findChild<QLabel*>("grMinProblema");
+    auto* highNote = graph->findChild<QLabel*>("grMaxProblema");
+    QCOMPARE(lowNote->isVisibleTo(graph) ? lowNote->text() : QString(), lowProblem);
+    QCOMPARE(highNote->isVisibleTo(graph) ? highNote->text() : QString(), highProblem);
+    QCOMPARE(graph->findChild<QLineEdit*>("grMax")->accessibleDescription(), highProblem);
+    QCOMPARE(graph->plot()->xLow(), plotLow);
+    QCOMPARE(graph->plot()->xHigh(), plotHigh);
+    QCOMPARE(double(graph->model().low()), plotLow);
+    QCOMPARE(double(graph->model().high()), plotHigh);
+    QCOMPARE(double(graph->samples().back().x), plotHigh);
+    if (lowProblem.isEmpty() && highProblem.isEmpty()) {
+        QCOMPARE(m_window->student.text("grMin") + u'|' + m_window->student.text("grMax"), low + u'|' + high);
+        return;
+    }
+    QCOMPARE(m_window->student.text("grMin") + u'|' + m_window->student.text("grMax"), low + u'|' + high);
+    // A zoom on the plot: the fields show its range again.
+    graph->plot()->setFocus();
+    QTest::keyClick(graph->plot(), Qt::Key_Minus);
+    QVERIFY(graph->plot()->xHigh() > 200);
+    QCOMPARE(NumberText::toNumber(m_window->student.text("grMax"), u',').value(), graph->model().high());
+    QCOMPARE(double(graph->model().high()), graph->plot()->xHigh());
+    QVERIFY(!lowNote->isVisibleTo(graph) && !highNote->isVisibleTo(graph));
+}
+
+// The vertical quantity chosen among the page's rows: the plot, the sliders, the table and
+// the words follow; the two choosers show their whole texts.
+void TestGraph::verticalAxis()
+{
+    solveUniformMotion();
+    GraphWindow* graph = openGraph();
+    auto* yChooser = graph->findChild<QComboBox*>("grY");
+    auto* xChooser = graph->findChild<QComboBox*>("grX");
+    QCOMPARE(yChooser->count(), 4);
+    QCOMPARE(yChooser->itemData(0).toByteArray(), QByteArray("eST"));
+    const int s = yChooser->findData(QByteArray("eSS"));
+    QVERIFY(s > 0);
+    yChooser->setCurrentIndex(s);
+    emit yChooser->activated(s);
+    QCOMPARE(QByteArray(graph->yField()), QByteArray("eSS"));
+    QStringList xs;
+    for (int i = 0; i < xChooser->count(); ++i)
+        xs << QString::fromLatin1(xChooser->itemData(i).toByteArray());
+    QCOMPARE(xs, QStringList({"eSSo", "eV", "eST"}));
+    QCOMPARE(QByteArray(graph->xField()), QByteArray("eSSo"));
+    QVERIFY(graph->findChild<OperandSlider*>("gr_eV") && graph->findChild<OperandSlider*>("gr_eST"));
+    QVERIFY(!graph->findChild<OperandSlider*>("gr_eSS"));
+    QCOMPARE(graph->plot()->accessibleName(), QStringLiteral("Gráfico de S em função de S₀"));
+    QCOMPARE(graph->findChild<QTableView*>("grTable")->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("S (m)"));
+    // S = S₀ + V · t at the student's S₀ of 20 m: 100 m.
+    QCOMPARE(graph->plot()->curve()[250].y(), 100.0);
+    for (QComboBox* chooser : {yChooser, xChooser}) {
+        for (int i = 0; i < chooser->count(); ++i)
+            QVERIFY2(chooser->fontMetrics().horizontalAdvance(chooser->itemText(i)) < chooser->width() - 20, qPrintable(chooser->itemText(i)));
+    }
+    // The next click on the same result keeps the quantities chosen.
+    m_window->student.fill({{"eSS", "60"}, {"eST", ""}});
+    QVERIFY(calcular("eST"));
+    QCOMPARE(QByteArray(graph->yField()), QByteArray("eSS"));
+    QCOMPARE(yChooser->currentData().toByteArray(), QByteArray("eSS"));
+}
+
+// Nothing drawn, the plot says why, as the panel does, and there is no picture to save or
+// copy: a Calcular that computed nothing, or a slider typed past what the plot draws.
+void TestGraph::whyNothingIsDrawn()
+{
+    GraphWindow* graph = openGraph();
+    auto* save = graph->findChild<QPushButton*>("grSalvar");
+    auto* copy = graph->findChild<QPushButton*>("grCopiar");
+    QVERIFY(!save->isEnabled() && !copy->isEnabled());
+    m_window->student.fill({{"eSS", "100"}, {"eSSo", "20"}, {"eV", "0"}});
+    QVERIFY(!calcular("eST"));
+    const QString said = m_main->resolution().sessionRecord().entries().front().lines.constLast();
+    QCOMPARE(said, QStringLiteral("Sem resultado — Divisão por zero: V = 0."));
+    QCOMPARE(graph->plot()->accessibleDescription(), said);
+    QCOMPARE(graph->model().message(), said);
+    QVERIFY(!save->isEnabled() && !copy->isEnabled());
+    m_window->student.fill({{"eV", "16"}});
+    QVERIFY(calcular("eST"));
+    QVERIFY(save->isEnabled() && copy->isEnabled());
+    graph->chooseX("eV");
+    QLineEdit* s = graph->findChild<OperandSlider*>("gr_eSS")->edit();
+    s->setText(QStringLiteral("1E308"));
+    emit s->editingFinished();
+    QCOMPARE(graph->plot()->accessibleDescription(), QStringLiteral("Os valores de t para V de 0 a 32 são grandes demais para o gráfico."));
+    QVERIFY(!save->isEnabled() && !copy->isEnabled());
+    QVERIFY(std::none_of(graph->plot()->curve().begin(), graph->plot()->curve().end(), [](QPointF p) { return std::isfinite(p.y()); }));
+}
+
+// The line under the plot gives the tracer's point with every digit, on the curve drawn
+// now: after a slider moves and after a zoom.
+void TestGraph::tracerLineFollows()
+{
+    solveUniformMotion();
+    GraphWindow* graph = openGraph();
+    graph->chooseX("eV");
+    PlotView* plot = graph->plot();
+    auto* line = graph->findChild<QLabel*>("grTracer");
+    plot->setFocus();
+    QTest::keyClick(plot, Qt::Key_Right);
+    QCOMPARE(line->text(), QStringLiteral("V = 16 m/s; t = 5 s"));
+    graph->findChild<OperandSlider*>("gr_eSS")->slider()->setValue(OperandSlider::steps * 3 / 4);
+    QCOMPARE(line->text(), QStringLiteral("V = 16 m/s; t = 8,125 s"));
+    QTest::keyClick(plot, Qt::Key_Plus);
+    QVERIFY(plot->xHigh() < 32);
+    const QPointF at = *plot->tracer();
+    QCOMPARE(line->text(), graph->model().pointText(at.x(), at.y()));
+    QTest::keyClick(plot, Qt::Key_Right);
+    QCOMPARE(line->text(), graph->model().pointText(plot->tracer()->x(), plot->tracer()->y()));
+    QVERIFY(plot->tracer()->x() > at.x());
 }
 
 void TestGraph::pictures_data()
@@ -396,6 +537,30 @@ void TestGraph::pictures()
     }
     m_window->student.click("grCopiar");
     QCOMPARE(QGuiApplication::clipboard()->image().size(), plot->size() * plot->devicePixelRatioF());
+}
+
+// What Salvar and Copiar write carries the topic, the relation and the other quantities'
+// values above the graph, at the plot's size.
+void TestGraph::picturesCarryTheCaption()
+{
+    solveUniformMotion();
+    GraphWindow* graph = openGraph();
+    graph->chooseX("eV");
+    graph->findChild<OperandSlider*>("gr_eSS")->slider()->setValue(OperandSlider::steps * 3 / 4);
+    const QStringList caption = graph->model().caption();
+    QCOMPARE(caption.mid(0, 2), QStringList({"Movimento Uniforme — t em função de V", "S = 150 m; S₀ = 20 m"}));
+    QTemporaryDir dir;
+    const QString svg = dir.filePath(QStringLiteral("grafico.svg"));
+    QVERIFY(PlotSeams::savePicture(*graph->plot(), svg, 1, caption));
+    QFile file(svg);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    QVERIFY(text.contains(QStringLiteral("<title>Movimento Uniforme — t em função de V</title>")));
+    QVERIFY(text.contains(QStringLiteral("S = 150 m; S₀ = 20 m")));
+    m_window->student.click("grCopiar");
+    const QImage copied = QGuiApplication::clipboard()->image();
+    QCOMPARE(copied.size(), graph->plot()->size() * graph->plot()->devicePixelRatioF());
+    QVERIFY(copied != graph->plot()->picture(graph->plot()->devicePixelRatioF()));
 }
 
 VELQUORA_TEST_MAIN(TestGraph)
