@@ -2,10 +2,10 @@
 
 #include "app/EquationPages.h"
 #include "app/OperandSlider.h"
-#include "app/PlotSeams.h"
 #include "catalogue/Catalogue.h"
 #include "engine/BookNumber.h"
 #include "engine/NumberText.h"
+#include "plot/AxisRange.h"
 #include "plot/PlotView.h"
 #include "plot/Ticks.h"
 
@@ -34,6 +34,18 @@
 const QString GraphWindow::title = QStringLiteral("Gráfico – Velquora");
 
 namespace {
+
+// The model's caption as the plot draws it: a title, then the other quantities' values.
+// A range the plot can draw and whose ticks still say something: under 10³⁰⁰ wide.
+bool drawable(double low, double high)
+{
+    return AxisRange::acceptable(low, high) && high - low < 1e300;
+}
+
+PlotView::Caption captionOf(const QStringList& lines)
+{
+    return {lines.value(0), lines.mid(1)};
+}
 
 // What is wrong with a range field, in the dark red of the panel's reasons.
 QLabel* problemLabel(QWidget* parent)
@@ -294,8 +306,9 @@ void GraphWindow::redraw(bool fit)
         m_plot->fitY();
     m_plot->setAccessibleName(QStringLiteral("Gráfico de ") + m_model.name());
     m_plot->setAccessibleDescription(m_model.description());
-    // SEAM: the legend belongs on the plot; until PlotView draws one it is said under the
-    // plot, with the part of the range the plot cannot draw.
+    // The plot names its two curves; the line under it says the same with every value,
+    // and the part of the range the plot cannot draw.
+    m_plot->setCurveNames(QStringLiteral("Agora"), QStringLiteral("Seus valores"));
     QStringList under = m_model.legend();
     if (!under.isEmpty())
         under = {under.join(QStringLiteral("; ")) + u'.'};
@@ -359,7 +372,7 @@ void GraphWindow::showProblems(const GraphModel::RangeReading& reading)
 
 void GraphWindow::setRange(long double low, long double high)
 {
-    if (!m_model.hasRelation() || !(low < high) || !PlotSeams::acceptsRange(double(low), double(high))
+    if (!m_model.hasRelation() || !(low < high) || !drawable(double(low), double(high))
         || !(std::abs(low) < 1e300L && std::abs(high) < 1e300L))
         return;
     m_model.setRange(low, high);
@@ -373,7 +386,7 @@ void GraphWindow::rangeTyped(GraphModel::End edited)
 {
     if (!m_model.hasRelation())
         return;
-    const GraphModel::RangeReading reading = m_model.readRange(m_min->text(), m_max->text(), edited, PlotSeams::acceptsRange);
+    const GraphModel::RangeReading reading = m_model.readRange(m_min->text(), m_max->text(), edited, drawable);
     showProblems(reading);
     if (!reading.ok())
         return;
@@ -392,7 +405,7 @@ void GraphWindow::rangeDragged(double low, double high)
     if (!m_model.hasRelation())
         return;
     const auto refuse = [this] { m_plot->setXRange(double(m_model.low()), double(m_model.high())); };
-    if (!PlotSeams::acceptsRange(low, high))
+    if (!drawable(low, high))
         return refuse();
     const double step = Ticks::step(low, high, 100);
     const auto rounded = [&](double v) {
@@ -400,7 +413,7 @@ void GraphWindow::rangeDragged(double low, double high)
         return NumberText::toNumber(text, separator()).value();
     };
     const long double l = rounded(low), h = rounded(high);
-    if (!(l < h) || !PlotSeams::acceptsRange(double(l), double(h)))
+    if (!(l < h) || !drawable(double(l), double(h)))
         return refuse();
     m_model.setRange(l, h);
     showRangeFields();
@@ -425,13 +438,13 @@ void GraphWindow::saveImage()
         return;
     if (!path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive) && !path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive))
         path += filter.contains(QLatin1String("svg")) ? QStringLiteral(".svg") : QStringLiteral(".png");
-    if (!PlotSeams::savePicture(*m_plot, path, devicePixelRatioF(), m_model.caption()))
+    if (!m_plot->savePicture(path, devicePixelRatioF(), captionOf(m_model.caption())))
         QMessageBox::warning(this, title, QStringLiteral("Não foi possível salvar a imagem em “%1”.").arg(path));
 }
 
 void GraphWindow::copyImage()
 {
-    QGuiApplication::clipboard()->setImage(PlotSeams::picture(*m_plot, devicePixelRatioF(), m_model.caption()));
+    QGuiApplication::clipboard()->setImage(m_plot->picture(devicePixelRatioF(), captionOf(m_model.caption())));
 }
 
 // Beside the main window on the side with room; where neither side has room, at the left

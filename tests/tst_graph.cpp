@@ -8,7 +8,6 @@
 #include "app/EquationPages.h"
 #include "app/GraphWindow.h"
 #include "app/OperandSlider.h"
-#include "app/PlotSeams.h"
 #include "app/Resolution.h"
 #include "app/TfrmMain.h"
 #include "catalogue/Catalogue.h"
@@ -514,7 +513,8 @@ void TestGraph::pictures_data()
     QTest::newRow("SVG") << "grafico.svg" << 1.0;
 }
 
-// Saved and copied pictures open, at the plot's size times the pixel ratio.
+// Saved and copied pictures open, at the plot's size times the pixel ratio, the copy with
+// its caption.
 void TestGraph::pictures()
 {
     QFETCH(QString, file);
@@ -535,8 +535,11 @@ void TestGraph::pictures()
         // Drawn: the curve's blue and the point's red are in it.
         QVERIFY(!image.allGray());
     }
+    // The copy carries the caption above the plot: as wide, and taller by its lines.
     m_window->student.click("grCopiar");
-    QCOMPARE(QGuiApplication::clipboard()->image().size(), plot->size() * plot->devicePixelRatioF());
+    const QSize copied = QGuiApplication::clipboard()->image().size();
+    QCOMPARE(copied.width(), qRound(plot->width() * plot->devicePixelRatioF()));
+    QVERIFY(copied.height() > qRound(plot->height() * plot->devicePixelRatioF()));
 }
 
 // What Salvar and Copiar write carries the topic, the relation and the other quantities'
@@ -551,7 +554,7 @@ void TestGraph::picturesCarryTheCaption()
     QCOMPARE(caption.mid(0, 2), QStringList({"Movimento Uniforme — t em função de V", "S = 150 m; S₀ = 20 m"}));
     QTemporaryDir dir;
     const QString svg = dir.filePath(QStringLiteral("grafico.svg"));
-    QVERIFY(PlotSeams::savePicture(*graph->plot(), svg, 1, caption));
+    QVERIFY(graph->plot()->savePicture(svg, 1, {caption.value(0), caption.mid(1)}));
     QFile file(svg);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(file.readAll());
@@ -559,8 +562,8 @@ void TestGraph::picturesCarryTheCaption()
     QVERIFY(text.contains(QStringLiteral("S = 150 m; S₀ = 20 m")));
     m_window->student.click("grCopiar");
     const QImage copied = QGuiApplication::clipboard()->image();
-    QCOMPARE(copied.size(), graph->plot()->size() * graph->plot()->devicePixelRatioF());
-    QVERIFY(copied != graph->plot()->picture(graph->plot()->devicePixelRatioF()));
+    QCOMPARE(copied.width(), qRound(graph->plot()->width() * graph->plot()->devicePixelRatioF()));
+    QVERIFY(copied.height() > qRound(graph->plot()->height() * graph->plot()->devicePixelRatioF()));
 }
 
 VELQUORA_TEST_MAIN(TestGraph)
