@@ -1,6 +1,7 @@
 #include "plot/PlotView.h"
 
 #include "plot/Branches.h"
+#include "plot/SvgExport.h"
 #include "plot/Ticks.h"
 
 #include <QFileInfo>
@@ -9,7 +10,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QSvgGenerator>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
@@ -400,18 +400,8 @@ bool PlotView::savePicture(const QString& path, qreal ratio) const
 {
     if (QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) != 0)
         return picture(ratio).save(path, "PNG");
-    QSvgGenerator svg;
-    svg.setFileName(path);
-    svg.setSize(size());
-    // Written in millimetres: at 96 dpi a browser shows it at the size it has on screen.
-    svg.setResolution(96);
-    svg.setViewBox(QRect(QPoint(0, 0), size()));
-    svg.setTitle(m_yLabel + QStringLiteral(" × ") + m_xLabel);
-    QPainter p;
-    if (!p.begin(&svg))
-        return false;
-    draw(p, QRectF(QPointF(0, 0), QSizeF(size())));
-    return p.end();
+    return SvgExport::write({path, size(), m_yLabel + QStringLiteral(" × ") + m_xLabel,
+                             [this](QPainter& p) { draw(p, QRectF(QPointF(0, 0), QSizeF(size()))); }});
 }
 
 std::optional<std::size_t> PlotView::nearestSample(double x) const
