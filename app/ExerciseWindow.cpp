@@ -234,6 +234,13 @@ void ExerciseWindow::labelTopics()
     }
 }
 
+// A window closed with the number box focused is hidden by ~QWidget, after this part of it
+// is gone: the box's focus going out must not bring its number to it then.
+ExerciseWindow::~ExerciseWindow()
+{
+    disconnect(m_numberEdit, nullptr, this, nullptr);
+}
+
 void ExerciseWindow::showTopic(const Topic& topic)
 {
     const int at = m_topic->findData(QString::fromLatin1(topic.button));

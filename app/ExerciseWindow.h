@@ -21,6 +21,7 @@ class ExerciseWindow : public QWidget
 
 public:
     explicit ExerciseWindow(QWidget* parent = nullptr, Progress progress = Progress());
+    ~ExerciseWindow() override;
 
     // Opens on a topic (one without problems leaves the choice as it was).
     void showTopic(const Topic& topic);

@@ -78,7 +78,7 @@ private:
 class VelquoraPngPlugin : public QImageIOPlugin
 {
     Q_OBJECT
-    Q_PLUGIN_METADATA(IID QImageIOHandlerFactoryInterface_iid FILE "cmake/PngReaderPlugin.json")
+    Q_PLUGIN_METADATA(IID QImageIOHandlerFactoryInterface_iid FILE "PngReaderPlugin.json")
 
 public:
     Capabilities capabilities(QIODevice*, const QByteArray& format) const override

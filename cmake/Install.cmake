@@ -6,6 +6,8 @@ include(GNUInstallDirs)
 set(VELQUORA_APP_ID br.com.tavensa.Velquora)
 
 install(TARGETS velquora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The SVG module, where the program looks for it (see plot/SvgExport.cpp).
+install(TARGETS velquora_svg LIBRARY DESTINATION ${VELQUORA_MODULE_DIR})
 install(FILES packaging/${VELQUORA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES packaging/${VELQUORA_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 foreach(size 16 22 24 32 48 64 128 256)

@@ -1,7 +1,5 @@
 #include "controls/TEdit.h"
 
-#include "engine/KeyFilters.h"
-
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -78,7 +76,7 @@ void TEdit::paintGiven()
 
 std::optional<QChar> TEdit::filter(QChar c) const
 {
-    return m_tiCos ? KeyFilters::tiCosKeyPress(c) : KeyFilters::eSKeyPress(c, s_separator);
+    return filterKey(m_tiCos ? Keys::tiCos : Keys::eS, c, s_separator);
 }
 
 void TEdit::keyPressEvent(QKeyEvent* e)

@@ -20,6 +20,11 @@ public:
     virtual std::optional<Number> exactValue() const { return std::nullopt; }
 
     bool isBlank() const { return text().isEmpty(); }
+
+    // The two key filters of KeyFilters, as a field applies them to each typed character: the
+    // character to insert, or nothing. The painted field sees the engine through this class alone.
+    enum class Keys { eS, tiCos };
+    static std::optional<QChar> filterKey(Keys keys, QChar key, QChar decimalSeparator);
 };
 
 // Finds a field of the window by its component name.

@@ -1,9 +1,10 @@
 #include "plot/PlotPicture.h"
 
+#include "plot/SvgExport.h"
+
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QSvgGenerator>
 #include <cmath>
 
 namespace PlotPicture {
@@ -85,19 +86,7 @@ bool save(const QString& path, QSize graph, qreal ratio, const QFont& font, cons
     if (QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) != 0)
         return image(graph, ratio, font, caption, draw).save(path, "PNG");
     const Layout l = layout(graph, font, caption);
-    QSvgGenerator svg;
-    svg.setFileName(path);
-    svg.setSize(l.size);
-    // Written in millimetres: at 96 dpi a browser shows it at the size it has on screen.
-    svg.setResolution(96);
-    svg.setViewBox(QRect(QPoint(0, 0), l.size));
-    svg.setTitle(caption.title);
-    svg.setDescription(caption.notes.join(u'\n'));
-    QPainter p;
-    if (!p.begin(&svg))
-        return false;
-    paint(p, l, font, caption, draw);
-    return p.end();
+    return SvgExport::write({path, l.size, caption.title, [&](QPainter& p) { paint(p, l, font, caption, draw); }});
 }
 
 }
