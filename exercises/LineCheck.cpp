@@ -298,9 +298,6 @@ std::optional<LineCheck::Verdict> LineCheck::valueLine(QStringView lhs, QStringV
     }
     const std::optional<long double> truth = m_solutions.front()[std::size_t(s)];
     const std::optional<long double> typed = inRowOf(row);
-    if (!spelt.isEmpty() && !typed)
-        return verdict(Verdict::Unreadable, Verdict::None,
-                       QStringLiteral("“%1” não é unidade de %2.").arg(answer.unit, symbol), row);
     const Verdict::Role role = given ? Verdict::Given : Verdict::Value;
     if (truth && typed) {
         const bool asShown = given && spelt.isEmpty() && nearPercent(answer.value.value(), given->shown.value());
@@ -323,6 +320,9 @@ std::optional<LineCheck::Verdict> LineCheck::valueLine(QStringView lhs, QStringV
                                .arg(rhs.toString(), m_symbols.name(o), symbol),
                            row);
     }
+    if (!spelt.isEmpty() && !typed)
+        return verdict(Verdict::Unreadable, Verdict::None,
+                       QStringLiteral("“%1” não é unidade de %2.").arg(answer.unit, symbol), row);
     if (!truth)
         return verdict(Verdict::Wrong, role, QStringLiteral("Ainda não: %1 não entra neste exercício.").arg(symbol), row);
     if (given && given->converted() && nearPercent(answer.value.value(), given->shown.value()))
@@ -428,8 +428,10 @@ QString LineCheck::slip(const Line& line) const
                 return true;
             }
             if (n.kind == Node::Symbol) {
-                e.nodes.push_back(n);
-                n = {Node::Negate, 0, -1, int(e.nodes.size()) - 1, -1};
+                // A copy first: growing the vector moves `n`.
+                const Node symbol = n;
+                e.nodes.push_back(symbol);
+                e.nodes[i] = {Node::Negate, 0, -1, int(e.nodes.size()) - 1, -1};
                 return true;
             }
             return false;
@@ -456,9 +458,10 @@ QString LineCheck::slip(const Line& line) const
             }
             if (n.kind != Node::Symbol)
                 return false;
-            e.nodes.push_back(n);
+            const Node symbol = n;
+            e.nodes.push_back(symbol);
             e.nodes.push_back({Node::Number, 2});
-            n = {Node::Power, 0, -1, int(e.nodes.size()) - 2, int(e.nodes.size()) - 1};
+            e.nodes[i] = {Node::Power, 0, -1, int(e.nodes.size()) - 2, int(e.nodes.size()) - 1};
             return true;
         }))
         return QStringLiteral("Esqueceu um quadrado ou uma raiz?");
