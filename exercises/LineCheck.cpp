@@ -35,7 +35,7 @@ bool within(long double a, long double b, long double relative)
 
 bool nearPercent(long double a, long double b)
 {
-    return within(a, b, 0.01L) || std::fabs(a - b) <= 1e-12L;
+    return within(a, b, 0.01L);
 }
 
 std::optional<long double> toRow(long double v, const Units::Unit& from, const Units::Unit& row, bool difference)
@@ -281,15 +281,26 @@ std::optional<LineCheck::Verdict> LineCheck::valueLine(QStringView lhs, QStringV
     // The typed value in the page's unit of a row, or nothing if its unit is not of the row's kind.
     const QString spelt = AnswerReader::unitSpelling(answer.unit);
     auto inRowOf = [&](const Row* r) -> std::optional<long double> {
-        const std::optional<Units::RowUnit> ru = r ? Units::ofRow(QString::fromUtf8(r->unit)) : std::nullopt;
-        if (spelt.isEmpty())
+        Units::RowUnit ru;
+        if (r)
+            ru = Units::ofRow(QString::fromUtf8(r->unit)).value_or(Units::RowUnit{});
+        // A row whose page shows no unit is in the one its statement measures in.
+        for (const Given& g : ex.givens) {
+            if (g.row == r && g.rowUnit && !ru.unit)
+                ru = Units::ofRow(QString::fromUtf8(g.rowUnit->name)).value_or(Units::RowUnit{});
+        }
+        if (r == ex.asked && ex.askedRow.unit && !ru.unit)
+            ru = ex.askedRow;
+        if (ru.unit && spelt == AnswerReader::unitSpelling(QString::fromUtf8(ru.unit->name)))
             return answer.value.value();
-        if (!ru || !ru->kind || !ru->unit)
+        if (spelt.isEmpty() || (r && spelt == AnswerReader::unitSpelling(QString::fromUtf8(r->unit))))
+            return answer.value.value();
+        if (!ru.kind || !ru.unit)
             return std::nullopt;
-        const Units::Unit* u = ExerciseGenerator::unitOfKind(ru->kind, spelt);
+        const Units::Unit* u = ExerciseGenerator::unitOfKind(ru.kind, spelt);
         if (!u)
             return std::nullopt;
-        return toRow(answer.value.value(), *u, *ru->unit, r->difference());
+        return toRow(answer.value.value(), *u, *ru.unit, r->difference());
     };
     const Given* given = nullptr;
     for (const Given& g : ex.givens) {
@@ -376,11 +387,15 @@ LineCheck::Verdict LineCheck::relation(const Line& line) const
     }
     if (holds(line))
         return verdict(Verdict::Right, Verdict::Relation, QStringLiteral("Certo: essa relação vale."), row);
-    // Numbers in place of some symbols: right if it holds for this exercise's values.
+    // Some of this exercise's values in place of their symbols: right if it holds for them.
     bool numbers = false;
     for (const Expression* e : {&line.left, &*line.right}) {
-        for (const Node& n : e->nodes)
-            numbers = numbers || (n.kind == Node::Number && n.value != 2 && n.value != 0.5L && n.value != 1);
+        for (const Node& n : e->nodes) {
+            if (n.kind != Node::Number)
+                continue;
+            for (const Given& g : m_exercise->givens)
+                numbers = numbers || within(n.value, g.inRow.value(), 1e-9L) || within(n.value, g.shown.value(), 1e-9L);
+        }
     }
     if (numbers) {
         const auto l = LineReader::evaluate(line.left, m_solutions.front());
