@@ -72,6 +72,7 @@ private slots:
     void everyStatement();
     void studentSyntax_data();
     void studentSyntax();
+    void ladderWords();
     void hostile_data();
     void hostile();
 };
@@ -154,7 +155,7 @@ void TestNotebook::everyStatement()
                     || std::fabs(*value - g.inRow.value()) <= 0.02L * std::fabs(*value))
                     continue;
                 const Verdict v = check.check(check.symbols().name(o) + QStringLiteral(" = ") + g.text());
-                QVERIFY2(v.kind != Verdict::Right, qPrintable(describe(ex, g.text(), v)));
+                QVERIFY2(v.kind == Verdict::Wrong, qPrintable(describe(ex, g.text(), v)));
             }
         }
         expect(check.symbols().name(check.symbolOf(ex.asked)) + QStringLiteral(" = ") + ex.answerText(), Verdict::Right);
@@ -205,6 +206,44 @@ void TestNotebook::studentSyntax()
     const Verdict v = check.check(line);
     QVERIFY2(int(v.kind) == kind, qPrintable(describe(ex, line, v)));
     QVERIFY2(v.feedback.contains(feedback), qPrintable(v.feedback));
+}
+
+// The first presses on a given in km/h, as a student reads them.
+void TestNotebook::ladderWords()
+{
+    const Topic* topic = Catalogue::topicOfButton(u"ButtonXPMACCorel9");
+    const Problems::TopicProblems* problems = ProblemCatalogue::ofButton(u"ButtonXPMACCorel9");
+    for (std::uint32_t n = 1; n < 400; ++n) {
+        const Exercise ex = ExerciseGenerator::make(*topic, *problems, Level::Conversions, n, 1);
+        if (!ex.valid || ex.givens.empty() || !ex.givens.front().converted()
+            || QString::fromUtf8(ex.givens.front().unit->name) != QStringLiteral("km/h"))
+            continue;
+        const LineCheck check(ex);
+        NextStep help(check);
+        const Given& g = ex.givens.front();
+        const QString s = QString::fromUtf8(g.row->symbol);
+        QCOMPARE(help.press().text, QStringLiteral("Escreva os dados no SI, começando por %1.").arg(s));
+        QCOMPARE(help.press().text, QStringLiteral("%1 = %2; divida por 3,6.").arg(s, g.text()));
+        const NextStep::Help line = help.press();
+        QCOMPARE(line.text, line.line);
+        // The given under the asked row's neighbour: named as the other symbol's value.
+        for (const Given& other : ex.givens) {
+            if (&other == &g)
+                continue;
+            const Verdict v = check.check(QString::fromUtf8(other.row->symbol) + QStringLiteral(" = ") + g.text());
+            QCOMPARE(v.feedback, QStringLiteral("Ainda não: %1 é o valor de %2, não de %3.")
+                                     .arg(g.text(), s, QString::fromUtf8(other.row->symbol)));
+        }
+        // Written unconverted, in the row's unit: the conversion is named.
+        const Verdict v = check.check(s + QStringLiteral(" = ") + g.plain + QStringLiteral(" m/s"));
+        QVERIFY2(v.kind == Verdict::Wrong && v.feedback.contains(QStringLiteral("divida por 3,6")), qPrintable(v.feedback));
+        QVERIFY(help.write(line.line, true).kind == Verdict::Right);
+        QVERIFY(help.lines().back().byHelp);
+        QVERIFY(help.steps().front().done);
+        QVERIFY(help.press().text != line.text);
+        return;
+    }
+    QFAIL("no exercise gives a speed in km/h");
 }
 
 void TestNotebook::hostile_data()
