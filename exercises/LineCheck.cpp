@@ -434,6 +434,14 @@ QString LineCheck::slip(const Line& line) const
         return QStringLiteral("A fração parece estar de cabeça para baixo: confira o numerador e o denominador.");
     if (bothSides([](Expression& e, std::size_t i) {
             Node& n = e.nodes[i];
+            if (n.kind != Node::Divide && n.kind != Node::Multiply)
+                return false;
+            n.kind = n.kind == Node::Divide ? Node::Multiply : Node::Divide;
+            return true;
+        }))
+        return QStringLiteral("Confira o que multiplica e o que divide.");
+    if (bothSides([](Expression& e, std::size_t i) {
+            Node& n = e.nodes[i];
             if (n.kind == Node::Add || n.kind == Node::Subtract) {
                 n.kind = n.kind == Node::Add ? Node::Subtract : Node::Add;
                 return true;
@@ -452,13 +460,17 @@ QString LineCheck::slip(const Line& line) const
             return false;
         }))
         return QStringLiteral("Confira um sinal.");
+    // A ½ or a 2 missing from any term, or from a whole side.
     for (long double k : {2.0L, 0.5L}) {
-        Line copy = line;
-        Expression& e = *copy.right;
-        e.nodes.push_back({Node::Number, k});
-        e.nodes.push_back({Node::Multiply, 0, -1, e.root, int(e.nodes.size()) - 1});
-        e.root = int(e.nodes.size()) - 1;
-        if (holds(copy))
+        if (bothSides([k](Expression& e, std::size_t i) {
+                const Node term = e.nodes[i];
+                if (term.kind == Node::Number)
+                    return false;
+                e.nodes.push_back(term);
+                e.nodes.push_back({Node::Number, k});
+                e.nodes[i] = {Node::Multiply, 0, -1, int(e.nodes.size()) - 2, int(e.nodes.size()) - 1};
+                return true;
+            }))
             return QStringLiteral("Falta um ½ ou um 2?");
     }
     if (bothSides([](Expression& e, std::size_t i) {

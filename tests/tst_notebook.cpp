@@ -191,6 +191,11 @@ void TestNotebook::studentSyntax_data()
     QTest::newRow("x product") << QString::fromUtf8("S - S0 = V x t") << right << QString();
     QTest::newRow("inverted") << QString::fromUtf8("t = V/(S − S₀)") << wrong << QString::fromUtf8("cabeça para baixo");
     QTest::newRow("sign") << QString::fromUtf8("S = S₀ − V·t") << wrong << QString::fromUtf8("sinal");
+    QTest::newRow("half missing") << QString::fromUtf8("S = S₀ + 2·V·t") << wrong << QString::fromUtf8("½ ou um 2");
+    QTest::newRow("times for over") << QString::fromUtf8("t = (S − S₀)·V") << wrong << QString::fromUtf8("multiplica e o que divide");
+    QTest::newRow("square") << QString::fromUtf8("S = S₀ + V²·t") << wrong << QString::fromUtf8("quadrado ou uma raiz");
+    QTest::newRow("given in a sum") << QString::fromUtf8("S - S0 = V·t + 0") << right << QString();
+    QTest::newRow("no equals") << QString::fromUtf8("S0 + V·t") << unreadable << QString::fromUtf8("“=”");
     QTest::newRow("not a symbol") << QString::fromUtf8("d = V·t") << wrong << QString::fromUtf8("não há símbolo d");
     QTest::newRow("bracket") << QString::fromUtf8("t = (S − S₀))/V") << unreadable << QString::fromUtf8("Não entendi a partir de “)");
 }
