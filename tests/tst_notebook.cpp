@@ -246,6 +246,16 @@ void TestNotebook::ladderWords()
         QVERIFY(help.lines().back().byHelp);
         QVERIFY(help.steps().front().done);
         QVERIFY(help.press().text != line.text);
+        // A step the student wrote is not asked for; deleting the line asks for it again.
+        NextStep own(check);
+        QCOMPARE(own.write(line.line).kind, Verdict::Right);
+        QVERIFY(!own.lines().back().byHelp);
+        QVERIFY(own.press().text != QStringLiteral("Escreva os dados no SI, começando por %1.").arg(s));
+        own.remove(0);
+        QCOMPARE(own.press().text, QStringLiteral("Escreva os dados no SI, começando por %1.").arg(s));
+        QCOMPARE(own.write(QStringLiteral("1/0")).kind, Verdict::Unreadable);
+        QCOMPARE(own.edit(0, line.line).kind, Verdict::Right);
+        QVERIFY(own.steps().front().done);
         return;
     }
     QFAIL("no exercise gives a speed in km/h");
