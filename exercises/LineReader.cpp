@@ -92,6 +92,9 @@ int Symbols::add(const QString& symbol)
 
 void Symbols::spell(const QString& spelling, int symbol, bool own)
 {
+    // An empty spelling would match everywhere and read nothing.
+    if (spelling.isEmpty())
+        return;
     for (auto it = m_spellings.begin(); it != m_spellings.end(); ++it) {
         if (it->text != spelling)
             continue;
@@ -226,7 +229,7 @@ public:
             } else if (letterLike(c) || c == QChar(0x0394)) {
                 if (auto f = function(i, t)) {
                     i = *f;
-                } else if (auto s = m_symbols.longest(m_text.mid(i))) {
+                } else if (auto s = m_symbols.longest(m_text.mid(i)); s && s->second > 0) {
                     t.kind = Token::Symbol;
                     t.symbol = s->first;
                     i += s->second;
