@@ -191,7 +191,8 @@ public:
             }
             Token t;
             t.at = i;
-            if (c.isDigit() || ((c == u',' || c == u'.') && i + 1 < n && m_text[i + 1].isDigit())) {
+            // ASCII digits only: another script's digit must not start a number it cannot end.
+            if ((c >= u'0' && c <= u'9') || ((c == u',' || c == u'.') && i + 1 < n && m_text[i + 1] >= u'0' && m_text[i + 1] <= u'9')) {
                 i = number(i, t);
             } else if (superscriptDigit(c) >= 0 || c == QChar(0x207B)) {
                 t.kind = Token::Power;
