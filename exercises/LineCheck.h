@@ -31,6 +31,7 @@ public:
         bool finishes = false;
     };
 
+    // Keeps a reference to `exercise`, which must outlive it; draws the three others now.
     explicit LineCheck(const Exercise& exercise);
 
     Verdict check(QStringView line) const;
