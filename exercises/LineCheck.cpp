@@ -18,13 +18,21 @@ namespace {
 constexpr int others = 3;
 constexpr long double relationTolerance = 1e-6L;
 
-QString plain(long double v)
+// Every node of a step's tree, once each, in no particular order.
+template<class Visit>
+void walk(const Working& w, int root, Visit visit)
 {
-    QString s = QString::number(double(v), 'g', 6);
-    s.replace(u'.', u',');
-    if (s.startsWith(u'-'))
-        s.replace(0, 1, QChar(0x2212));
-    return s;
+    std::vector<int> stack{root};
+    while (!stack.empty()) {
+        const int n = stack.back();
+        stack.pop_back();
+        if (n < 0)
+            continue;
+        const Working::Node& node = w.node(n);
+        visit(node);
+        stack.push_back(node.left);
+        stack.push_back(node.right);
+    }
 }
 
 bool within(long double a, long double b, long double relative)
@@ -71,13 +79,13 @@ QString conversionHow(const Given& given)
         return {};
     const long double factor = *one - *zero;
     if (*zero != 0 && within(factor, 1, 1e-9L)) {
-        return *zero > 0 ? QStringLiteral("some %1").arg(plain(*zero))
-                         : QStringLiteral("subtraia %1").arg(plain(-*zero));
+        return *zero > 0 ? QStringLiteral("some %1").arg(Notation::plain(*zero))
+                         : QStringLiteral("subtraia %1").arg(Notation::plain(-*zero));
     }
-    QString how = factor >= 1 ? QStringLiteral("multiplique por %1").arg(plain(factor))
-                              : QStringLiteral("divida por %1").arg(plain(1 / factor));
+    QString how = factor >= 1 ? QStringLiteral("multiplique por %1").arg(Notation::plain(factor))
+                              : QStringLiteral("divida por %1").arg(Notation::plain(1 / factor));
     if (*zero != 0)
-        how += QStringLiteral(" e some %1").arg(plain(*zero));
+        how += QStringLiteral(" e some %1").arg(Notation::plain(*zero));
     return how;
 }
 
@@ -92,18 +100,10 @@ LineCheck::LineCheck(const Exercise& exercise)
     // The page's constants ("g", "k") are symbols too.
     const Working& w = exercise.working;
     for (const Working::Step& step : w.steps()) {
-        std::vector<int> stack{step.root};
-        while (!stack.empty()) {
-            const int n = stack.back();
-            stack.pop_back();
-            if (n < 0)
-                continue;
-            const Working::Node& node = w.node(n);
+        walk(w, step.root, [&](const Working::Node& node) {
             if (node.op == Working::Op::Constant && node.name)
                 m_symbols.add(QString::fromUtf8(node.name));
-            stack.push_back(node.left);
-            stack.push_back(node.right);
-        }
+        });
     }
     m_solutions.push_back(valuesOf(exercise));
     if (!exercise.problems || !exercise.statement)
@@ -141,13 +141,7 @@ std::vector<std::optional<long double>> LineCheck::valuesOf(const Exercise& ex) 
     const Working& w = ex.working;
     for (const Working::Step& s : w.steps()) {
         // Walk the step's tree for the fields and constants it read.
-        std::vector<int> stack{s.root};
-        while (!stack.empty()) {
-            const int n = stack.back();
-            stack.pop_back();
-            if (n < 0)
-                continue;
-            const Working::Node& node = w.node(n);
+        walk(w, s.root, [&](const Working::Node& node) {
             if (node.op == Working::Op::Field) {
                 const int sym = byField(node.name);
                 if (sym >= 0 && !values[std::size_t(sym)])
@@ -159,9 +153,7 @@ std::vector<std::optional<long double>> LineCheck::valuesOf(const Exercise& ex) 
                         values[std::size_t(i)] = node.value.value();
                 }
             }
-            stack.push_back(node.left);
-            stack.push_back(node.right);
-        }
+        });
         const int target = byField(s.target);
         if (target >= 0)
             values[std::size_t(target)] = w.node(s.root).value.value();
@@ -339,7 +331,7 @@ std::optional<LineCheck::Verdict> LineCheck::valueLine(QStringView lhs, QStringV
     if (given && given->converted() && nearPercent(answer.value.value(), given->shown.value()))
         return verdict(Verdict::Wrong, role,
                        QStringLiteral("Ainda não: %1 = %2 %3; %4.")
-                           .arg(given->text(), plain(given->inRow.value()),
+                           .arg(given->text(), Notation::plain(given->inRow.value()),
                                 Notation::unit(QString::fromUtf8(given->rowUnit->name)), conversionHow(*given)),
                        row);
     return verdict(Verdict::Wrong, role,
@@ -361,7 +353,7 @@ LineCheck::Verdict LineCheck::substitution(const Line& line) const
     const bool asked = row && row == m_exercise->asked;
     if ((truth && nearPercent(*value, *truth)) || (asked && nearPercent(*value, m_exercise->answerAsked.value())))
         return verdict(Verdict::Right, Verdict::Substitution,
-                       QStringLiteral("Certo: a conta dá %1.").arg(plain(*value)),
+                       QStringLiteral("Certo: a conta dá %1.").arg(Notation::plain(*value)),
                        row);
     if (!truth)
         return verdict(Verdict::Wrong, Verdict::Substitution,
@@ -369,7 +361,7 @@ LineCheck::Verdict LineCheck::substitution(const Line& line) const
     return verdict(Verdict::Wrong, Verdict::Substitution,
                    QStringLiteral("Ainda não: a conta dá %1, que não é o valor de %2. Confira os números no lugar "
                                   "de cada símbolo.")
-                       .arg(plain(*value), symbol),
+                       .arg(Notation::plain(*value), symbol),
                    row);
 }
 

@@ -5,15 +5,6 @@
 
 namespace {
 
-QString plainValue(long double v)
-{
-    QString s = QString::number(double(v), 'g', 6);
-    s.replace(u'.', u',');
-    if (s.startsWith(u'-'))
-        s.replace(0, 1, QChar(0x2212));
-    return s;
-}
-
 QString withUnit(const QString& number, const char* unit)
 {
     const QString u = QString::fromUtf8(unit);
@@ -46,7 +37,7 @@ NextStep::NextStep(const LineCheck& check)
         first = false;
         if (g.converted()) {
             step.how = QStringLiteral("%1 = %2; %3.").arg(s, g.text(), conversionHow(g));
-            step.line = s + QStringLiteral(" = ") + withUnit(plainValue(g.inRow.value()), g.row->unit);
+            step.line = s + QStringLiteral(" = ") + withUnit(Notation::plain(g.inRow.value()), g.row->unit);
         } else {
             step.how = QStringLiteral("%1 = %2, como diz o enunciado.").arg(s, g.text());
             step.line = s + QStringLiteral(" = ") + g.text();

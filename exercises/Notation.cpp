@@ -75,6 +75,15 @@ QString counted(QStringView quantity)
     return quantity.startsWith(prefix) ? quantity.mid(prefix.size()).toString() : QString();
 }
 
+QString plain(long double value)
+{
+    QString s = QString::number(double(value), 'g', 6);
+    s.replace(u'.', u',');
+    if (s.startsWith(u'-'))
+        s.replace(0, 1, QChar(0x2212));
+    return s;
+}
+
 Figures::Decimal exact(double value)
 {
     // The shortest text that reads back as the double: a table's own digits.

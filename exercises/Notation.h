@@ -25,6 +25,9 @@ QString withUnit(const QString& number, QStringView unitName);
 // "elétrons" for "número de elétrons"; empty for a quantity not named so.
 QString counted(QStringView quantity);
 
+// A value as a hint says it, with six figures at most: "3,6", "−0,5", "21,5556".
+QString plain(long double value);
+
 // A decimal with the significant figures of its shortest text (9,8; 1,33; 1,7 · 10⁻⁸):
 // how a table's value is printed.
 Figures::Decimal exact(double value);
