@@ -521,14 +521,7 @@ void PlotView::mouseMoveEvent(QMouseEvent* e)
         const double dy = moved.y() / area.height() * (m_drag->y1 - m_drag->y0);
         // Dragged toward the largest numbers, the view stops where an axis could not go on.
         const double x0 = m_drag->x0 - dx, x1 = m_drag->x1 - dx, y0 = m_drag->y0 + dy, y1 = m_drag->y1 + dy;
-        if (!AxisRange::acceptable(x0, x1) || !AxisRange::acceptable(y0, y1))
-            return;
-        m_x0 = x0;
-        m_x1 = x1;
-        m_y0 = y0;
-        m_y1 = y1;
-        update();
-        emit xRangeChanged(m_x0, m_x1);
+        moveView(x0, x1, y0, y1);
         return;
     }
     if (hasCurve() && area.contains(e->position()))
@@ -561,6 +554,12 @@ void PlotView::zoom(QPointF about, double factor)
 {
     const double x0 = about.x() + (m_x0 - about.x()) * factor, x1 = about.x() + (m_x1 - about.x()) * factor;
     const double y0 = about.y() + (m_y0 - about.y()) * factor, y1 = about.y() + (m_y1 - about.y()) * factor;
+    moveView(x0, x1, y0, y1);
+}
+
+// A zoom or a pan: the view moves only to ranges both axes can still draw.
+void PlotView::moveView(double x0, double x1, double y0, double y1)
+{
     if (!AxisRange::acceptable(x0, x1) || !AxisRange::acceptable(y0, y1))
         return;
     m_x0 = x0;

@@ -117,6 +117,7 @@ private:
     void drawLegend(QPainter& p, const QRectF& area, const QRectF& message) const;
     double asymptoteJump() const;
     void zoom(QPointF about, double factor);
+    void moveView(double x0, double x1, double y0, double y1);
     void moveTracer(std::optional<std::size_t> index);
     std::optional<std::size_t> nearestSample(double x) const;
     std::optional<std::size_t> nextSample(std::size_t from, int step) const;
