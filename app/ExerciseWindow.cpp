@@ -106,6 +106,8 @@ ExerciseWindow::ExerciseWindow(QWidget* parent, Progress progress)
     m_answer->setPlaceholderText(QStringLiteral("Ex.: 19,4 ou 3 × 10^8"));
     m_unit = new QComboBox(this);
     named(m_unit, "exUnit", QStringLiteral("Unidade da resposta"));
+    // As wide as its longest unit, "cal/(g·ºC)" included, at any pixel ratio.
+    m_unit->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_check = new QPushButton(QStringLiteral("&Verificar"), this);
     named(m_check, "exCheck", QStringLiteral("Verificar"));
     m_solution = new QPushButton(QStringLiteral("Ver &resolução"), this);

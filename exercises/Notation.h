@@ -14,6 +14,8 @@ namespace Notation {
 // The narrow no-break space between groups of digits, and the no-break space before a unit.
 inline constexpr char16_t groupSpace = u'\u202f';
 inline constexpr char16_t unitSpace = u'\u00a0';
+// Between the parts of a unit, where a line could otherwise break ("km/⁠h").
+inline constexpr char16_t wordJoiner = u'\u2060';
 
 QString number(const Figures::Decimal& value);
 // A unit's name as printed: the program's º becomes the degree sign °.

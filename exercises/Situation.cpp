@@ -383,6 +383,11 @@ QString Situation::compose(const Exercise& ex) const
     text.replace(QStringLiteral("{?}"), askedIn == u"°" ? QStringLiteral("graus") : askedIn);
     if (ex.answerConverted() && !plainScale(*ex.askedUnit) != !plainScale(*ex.askedRow.unit))
         temperatureConverted = true;
+    // A unit never parts at its slash ("km/" then "h"): a word joiner holds it together.
+    for (qsizetype i = text.indexOf(u'/'); i > 0 && i + 1 < text.size(); i = text.indexOf(u'/', i + 2)) {
+        if (!text[i - 1].isSpace() && !text[i + 1].isSpace())
+            text.insert(i + 1, QChar(Notation::wordJoiner));
+    }
     // What the solution uses that the statement does not say, as books give it.
     QStringList data;
     for (const Row& row : m_topic.rows) {
