@@ -1,10 +1,12 @@
 #include "app/ExerciseWindow.h"
 
+#include "app/Announce.h"
 #include "app/ExerciseListDialog.h"
+#include "app/NotebookPanel.h"
+#include "app/Settings.h"
 #include "catalogue/Catalogue.h"
 #include "exercises/Levels.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
@@ -24,6 +26,8 @@ namespace {
 
 // An item of the topic chooser: a topic button, or "área:<n>" to mix an area's topics.
 const QString areaPrefix = QStringLiteral("área:");
+// Whether the student writes in the Caderno.
+const QString notebookKey = QStringLiteral("Exercicios/Caderno");
 // Set on a topic's item: it stands indented under its area's.
 constexpr int indentedRole = Qt::UserRole + 1;
 
@@ -101,10 +105,11 @@ ExerciseWindow::ExerciseWindow(QWidget* parent, Progress progress)
     m_statement->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_statement->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_statement->setFocusPolicy(Qt::StrongFocus);
-    m_answer = new QLineEdit(this);
+    m_answerRow = new QWidget(this);
+    m_answer = new QLineEdit(m_answerRow);
     named(m_answer, "exAnswer", QStringLiteral("Resposta"));
     m_answer->setPlaceholderText(QStringLiteral("Ex.: 19,4 ou 3 × 10^8"));
-    m_unit = new QComboBox(this);
+    m_unit = new QComboBox(m_answerRow);
     named(m_unit, "exUnit", QStringLiteral("Unidade da resposta"));
     // As wide as its longest unit, "cal/(g·ºC)" included, at any pixel ratio.
     m_unit->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -114,6 +119,12 @@ ExerciseWindow::ExerciseWindow(QWidget* parent, Progress progress)
     named(m_solution, "exSolution", QStringLiteral("Ver resolução"));
     m_next = new QPushButton(QStringLiteral("&Próximo"), this);
     named(m_next, "exNext", QStringLiteral("Próximo"));
+    m_notebookToggle = new QPushButton(QStringLiteral("&Caderno"), this);
+    named(m_notebookToggle, "exNotebook", QStringLiteral("Caderno"));
+    m_notebookToggle->setCheckable(true);
+    m_notebookToggle->setToolTip(QStringLiteral("Resolva linha por linha, como no caderno: cada linha é conferida."));
+    m_notebook = new NotebookPanel(this);
+    m_notebook->hide();
     m_feedback = new QLabel(this);
     named(m_feedback, "exFeedback", QStringLiteral("Resultado"));
     m_feedback->setWordWrap(true);
@@ -145,8 +156,9 @@ ExerciseWindow::ExerciseWindow(QWidget* parent, Progress progress)
     grid->addWidget(m_numberEdit, 1, 3);
     grid->addWidget(m_levelNote, 2, 1, 1, 3);
     grid->setColumnStretch(1, 1);
-    auto* answerRow = new QHBoxLayout;
-    auto* answerLabel = new QLabel(QStringLiteral("Re&sposta:"), this);
+    auto* answerRow = new QHBoxLayout(m_answerRow);
+    answerRow->setContentsMargins(0, 0, 0, 0);
+    auto* answerLabel = new QLabel(QStringLiteral("Re&sposta:"), m_answerRow);
     answerLabel->setBuddy(m_answer);
     answerRow->addWidget(answerLabel);
     answerRow->addWidget(m_answer, 1);
@@ -155,13 +167,15 @@ ExerciseWindow::ExerciseWindow(QWidget* parent, Progress progress)
     buttons->addWidget(m_check);
     buttons->addWidget(m_solution);
     buttons->addWidget(m_next);
+    buttons->addWidget(m_notebookToggle);
     buttons->addStretch();
     buttons->addWidget(list);
     buttons->addWidget(reset);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addWidget(m_statement);
-    layout->addLayout(answerRow);
+    layout->addWidget(m_answerRow);
+    layout->addWidget(m_notebook, 1);
     layout->addLayout(buttons);
     layout->addWidget(m_feedback);
     layout->addWidget(m_note);
@@ -169,9 +183,10 @@ ExerciseWindow::ExerciseWindow(QWidget* parent, Progress progress)
     resize(640, 460);
 
     // Top to bottom, as the window reads.
-    QWidget* const order[] = {m_topic, m_level, m_numberEdit, m_statement, m_answer, m_unit, m_check,
-                              m_solution, m_next, list, reset, m_working};
-    for (std::size_t i = 1; i < std::size(order); ++i)
+    // Top to bottom, as the window reads; hidden parts are passed over.
+    const QWidgetList order = QWidgetList{m_topic, m_level, m_numberEdit, m_statement, m_answer, m_unit, m_check}
+        + m_notebook->tabOrder() + QWidgetList{m_solution, m_next, m_notebookToggle, list, reset, m_working};
+    for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 
     fillTopics();
@@ -191,6 +206,21 @@ ExerciseWindow::ExerciseWindow(QWidget* parent, Progress progress)
     connect(m_numberEdit, &QLineEdit::editingFinished, this, &ExerciseWindow::numberEdited);
     connect(list, &QPushButton::clicked, this, &ExerciseWindow::generateList);
     connect(reset, &QPushButton::clicked, this, &ExerciseWindow::resetProgress);
+    connect(m_notebookToggle, &QPushButton::toggled, this, &ExerciseWindow::setNotebook);
+    connect(m_notebook, &NotebookPanel::helpTaken, this, [this] {
+        m_attempt.takeHelp();
+        saveProgress();
+    });
+    connect(m_notebook, &NotebookPanel::solutionGiven, this, [this] {
+        m_attempt.showSolution();
+        saveProgress();
+        showWorking();
+    });
+    connect(m_notebook, &NotebookPanel::answerJudged, this, [this](bool right) {
+        m_attempt.notebookAnswer(right);
+        saveProgress();
+    });
+    m_notebookToggle->setChecked(Settings::open().value(notebookKey, false).toBool());
     topicChosen();
     if (!m_progress.problem().isEmpty())
         setFeedback(m_progress.problem());
@@ -199,7 +229,36 @@ ExerciseWindow::ExerciseWindow(QWidget* parent, Progress progress)
 void ExerciseWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    m_answer->setFocus(Qt::OtherFocusReason);
+    focusEntry();
+}
+
+void ExerciseWindow::focusEntry()
+{
+    if (notebookShown())
+        m_notebook->lineEdit()->setFocus(Qt::OtherFocusReason);
+    else
+        m_answer->setFocus(Qt::OtherFocusReason);
+}
+
+bool ExerciseWindow::notebookShown() const
+{
+    return m_notebookToggle->isChecked();
+}
+
+void ExerciseWindow::setNotebook(bool on)
+{
+    if (m_notebookToggle->isChecked() != on) {
+        m_notebookToggle->setChecked(on);
+        return;
+    }
+    Settings::open().setValue(notebookKey, on);
+    m_answerRow->setVisible(!on);
+    m_check->setVisible(!on);
+    m_notebook->setVisible(on);
+    // The Caderno holds its own working; the panel below is the single answer's.
+    m_working->setVisible(!on);
+    if (isVisible())
+        focusEntry();
 }
 
 void ExerciseWindow::fillTopics()
@@ -251,7 +310,7 @@ void ExerciseWindow::showTopic(const Topic& topic)
     m_topic->setCurrentIndex(at);
     m_index = 1;
     topicChosen();
-    m_answer->setFocus(Qt::OtherFocusReason);
+    focusEntry();
 }
 
 void ExerciseWindow::topicChosen()
@@ -302,6 +361,7 @@ void ExerciseWindow::newExercise()
     }
     m_attempt = Attempt(std::move(ex), &m_progress);
     const Exercise& e = exercise();
+    m_notebook->setExercise(e);
     m_numberEdit->setText(e.code());
     m_answer->clear();
     m_working->clear();
@@ -329,11 +389,7 @@ void ExerciseWindow::newExercise()
 
 void ExerciseWindow::setFeedback(const QString& text)
 {
-    m_feedback->setText(text);
-    // Said by a screen reader as soon as it changes.
-    QAccessibleEvent event(m_feedback, QAccessible::NameChanged);
-    m_feedback->setAccessibleDescription(text);
-    QAccessible::updateAccessibility(&event);
+    announce(m_feedback, text);
 }
 
 void ExerciseWindow::setNote(const QString& verdictNote)
@@ -384,13 +440,15 @@ void ExerciseWindow::showSolution()
     m_attempt.showSolution();
     saveProgress();
     showWorking();
+    if (notebookShown())
+        m_notebook->fillSolution();
 }
 
 void ExerciseWindow::next()
 {
     ++m_index;
     newExercise();
-    m_answer->setFocus(Qt::OtherFocusReason);
+    focusEntry();
 }
 
 void ExerciseWindow::numberEdited()
@@ -405,7 +463,7 @@ void ExerciseWindow::numberEdited()
         return;
     }
     if (fromEnter)
-        m_answer->setFocus(Qt::OtherFocusReason);
+        focusEntry();
 }
 
 bool ExerciseWindow::goToNumber(const QString& code)

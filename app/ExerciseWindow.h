@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QWidget>
 
+class NotebookPanel;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -36,6 +37,9 @@ public:
     bool goToNumber(const QString& code);
     void generateList();
     void resetProgress();
+    // The Caderno in place of the single answer, remembered between runs.
+    void setNotebook(bool on);
+    bool notebookShown() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -51,6 +55,8 @@ private:
     void showWorking();
     void saveProgress();
     void setFeedback(const QString& text);
+    // Where the student writes: the answer box, or the Caderno's line.
+    void focusEntry();
     // The verdict's note, and under it what went wrong saving the progress, if anything.
     void setNote(const QString& verdictNote);
 
@@ -69,11 +75,14 @@ private:
     QLabel* m_levelNote;
     QLineEdit* m_numberEdit;
     QLabel* m_statement;
+    QWidget* m_answerRow;
     QLineEdit* m_answer;
     QComboBox* m_unit;
     QPushButton* m_check;
     QPushButton* m_solution;
     QPushButton* m_next;
+    QPushButton* m_notebookToggle;
+    NotebookPanel* m_notebook;
     QLabel* m_feedback;
     QLabel* m_note;
     QPlainTextEdit* m_working;

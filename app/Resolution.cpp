@@ -2,6 +2,7 @@
 
 #include "app/EquationPages.h"
 #include "app/ResolutionPanel.h"
+#include "app/Settings.h"
 #include "controls/JLAqua.h"
 #include "controls/TEdit.h"
 #include "engine/Row.h"
@@ -14,19 +15,13 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
-#include <QSettings>
 #include <QSignalBlocker>
 #include <algorithm>
 
 namespace {
 
-// The one thing the program stores: whether the panel is shown.
+// Whether the panel is shown, remembered between runs.
 const QString shownKey = QStringLiteral("Exibir/ResolucaoPassoAPasso");
-
-QSettings settings()
-{
-    return QSettings(QStringLiteral("Tavensa"), QStringLiteral("Velquora"));
-}
 
 }
 
@@ -38,10 +33,10 @@ Resolution::Resolution(QWidget* clientArea, EquationPages& pages, const RowTable
     , m_toggle(toggle)
 {
     connect(&pages, &EquationPages::calculated, this, &Resolution::record);
-    setShown(settings().value(shownKey, false).toBool());
+    setShown(Settings::open().value(shownKey, false).toBool());
     connect(toggle, &QAction::toggled, this, [this](bool on) {
         setShown(on);
-        settings().setValue(shownKey, on);
+        Settings::open().setValue(shownKey, on);
     });
 }
 

@@ -39,6 +39,23 @@ void Attempt::showSolution()
     m_solutionShown = true;
 }
 
+void Attempt::takeHelp()
+{
+    if (m_exercise.valid)
+        decide(false);
+}
+
+void Attempt::notebookAnswer(bool right)
+{
+    if (!m_exercise.valid)
+        return;
+    decide(right);
+    if (right)
+        m_right = true;
+    else
+        ++m_wrong;
+}
+
 void Attempt::decide(bool right)
 {
     if (m_decided)

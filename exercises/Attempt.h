@@ -21,6 +21,11 @@ public:
     Judge::Verdict answer(QStringView typed, const Units::Unit* chosenUnit);
     // "Ver resolução": before any answer, the first try is given up.
     void showSolution();
+    // The Caderno's help was asked for: the first try is given up, the working stays hidden.
+    void takeHelp();
+    // The Caderno's answer line was judged. It decides the first try as an answer does;
+    // the working is not forced on the notebook, whose help is a press away.
+    void notebookAnswer(bool right);
 
     // Whether the first try was decided, and right.
     bool firstTryDecided() const { return m_decided; }

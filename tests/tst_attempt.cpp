@@ -23,7 +23,8 @@ void TestAttempt::rules_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<int>("level");
-    // R right, W wrong, U unreadable, E empty, S "Ver resolução".
+    // R right, W wrong, U unreadable, E empty, S "Ver resolução"; in the Caderno, H its
+    // help, N its answer line right, M wrong.
     QTest::addColumn<QString>("steps");
     QTest::addColumn<bool>("firstTryRight");
     QTest::addColumn<bool>("solutionShown");
@@ -46,6 +47,12 @@ void TestAttempt::rules_data()
         row("working first, right after", "SR", false, true, true);
         row("right, then the working", "RS", true, true, true);
         row("answers after the working", "WWRWR", false, true, true);
+        row("notebook right unhelped", "N", true, false, true);
+        row("notebook helped", "HN", false, false, true);
+        row("help asked after the answer", "NH", true, false, true);
+        row("notebook wrong then right", "MN", false, false, true);
+        row("notebook wrongs keep the working hidden", "MM", false, false, false);
+        row("help is no working", "H", false, false, false);
     }
 }
 
@@ -88,6 +95,17 @@ void TestAttempt::rules()
         case 'S':
             attempt.showSolution();
             break;
+        case 'H':
+            attempt.takeHelp();
+            break;
+        case 'N':
+            attempt.notebookAnswer(true);
+            break;
+        case 'M':
+            attempt.notebookAnswer(false);
+            ++wrongs;
+            QCOMPARE(attempt.solutionShown(), wasShown);
+            break;
         }
         // Recorded once, as soon as the first try is decided; an empty or unreadable
         // answer decides nothing.
@@ -115,6 +133,8 @@ void TestAttempt::noExerciseNoRecord()
     QVERIFY(!attempt.exercise().valid);
     QCOMPARE(attempt.answer(u"12", nullptr).kind, Judge::Verdict::Empty);
     attempt.showSolution();
+    attempt.takeHelp();
+    attempt.notebookAnswer(true);
     QVERIFY(!attempt.firstTryDecided() && !attempt.solutionShown() && !attempt.finished());
     QVERIFY(!progress.unsaved());
 }

@@ -172,7 +172,7 @@ void TestExerciseWindow::focusOnTheAnswer()
 
     // Tab goes through the window top to bottom.
     const char* const path[] = {"exTopic", "exLevel", "exNumber", "exStatement", "exAnswer", "exUnit", "exCheck",
-                                "exSolution", "exNext", "exList", "exReset", "exWorking", "exTopic"};
+                                "exSolution", "exNext", "exNotebook", "exList", "exReset", "exWorking", "exTopic"};
     part<QWidget>(window, path[0])->setFocus(Qt::TabFocusReason);
     for (std::size_t i = 1; i < std::size(path); ++i) {
         QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
