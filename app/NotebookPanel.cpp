@@ -1,6 +1,7 @@
 #include "app/NotebookPanel.h"
 
 #include "app/Announce.h"
+#include "app/NotebookLineDelegate.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -40,18 +41,21 @@ constexpr int lineRole = Qt::UserRole;
 QListWidgetItem* itemOf(const NextStep::Written& w)
 {
     const bool right = w.verdict.kind == LineCheck::Verdict::Right;
-    QString text = (right ? QStringLiteral("✓  ") : QStringLiteral("✗  ")) + w.text;
+    const QString mark = right ? QStringLiteral("✓") : QStringLiteral("✗");
+    QString shown = w.text;
     QString spoken = (right ? QStringLiteral("Certo: ") : QStringLiteral("Ainda não: ")) + w.text;
     if (w.byHelp) {
-        text += QStringLiteral("   (pela ajuda)");
+        shown += QStringLiteral("   (pela ajuda)");
         spoken += QStringLiteral(", escrita pela ajuda");
     }
-    if (!right) {
-        text += QStringLiteral("\n      ") + w.verdict.feedback;
-        spoken += QStringLiteral(". ") + w.verdict.feedback;
-    }
-    auto* item = new QListWidgetItem(text);
+    const QString hint = right ? QString() : w.verdict.feedback;
+    if (!right)
+        spoken += QStringLiteral(". ") + hint;
+    auto* item = new QListWidgetItem(mark + QStringLiteral("  ") + shown + (right ? QString() : u'\n' + hint));
     item->setData(lineRole, w.text);
+    item->setData(NotebookLineDelegate::MarkRole, mark);
+    item->setData(NotebookLineDelegate::ShownRole, shown);
+    item->setData(NotebookLineDelegate::HintRole, hint);
     item->setData(Qt::AccessibleTextRole, spoken);
     if (!right)
         item->setForeground(QColor(0xa0, 0x14, 0x14));
@@ -71,8 +75,10 @@ NotebookPanel::NotebookPanel(QWidget* parent)
     };
     m_lines = new QListWidget(this);
     named(m_lines, "exLines", QStringLiteral("Linhas do caderno"));
-    m_lines->setWordWrap(true);
-    m_lines->setTextElideMode(Qt::ElideNone);
+    m_lines->setItemDelegate(new NotebookLineDelegate(m_lines));
+    // Lines rewrap to the list's width.
+    m_lines->setResizeMode(QListView::Adjust);
+    m_lines->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_lines->setToolTip(QStringLiteral("F2 ou duplo clique edita a linha; Delete a apaga."));
     m_lines->setContextMenuPolicy(Qt::CustomContextMenu);
     m_lines->installEventFilter(this);
@@ -231,8 +237,11 @@ void NotebookPanel::fillSolution()
         if (!s.done)
             missing.append(s.line);
     }
+    QString verdict;
     for (const QString& line : missing)
-        notebook.write(line, true);
+        verdict = notebook.write(line, true).feedback;
+    if (!missing.isEmpty())
+        announce(m_feedback, verdict);
     showLines();
     m_lines->setCurrentRow(m_lines->count() - 1);
     announce(m_help, missing.isEmpty() ? QStringLiteral("O caderno já tem a resolução inteira.")
