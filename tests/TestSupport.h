@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <QWidget>
 #include <functional>
 #include <initializer_list>
 #include <utility>
 #include <vector>
 
-class QWidget;
 class TEdit;
 class TfrmMain;
 
@@ -28,6 +28,16 @@ BoxSeen catchMessageBoxes(const std::function<void()>& action);
 // The equation page on show, and the fields a student fills there, top to bottom.
 QWidget* currentPage(TfrmMain* main);
 std::vector<TEdit*> editableFields(TfrmMain* main);
+
+// The part of `window` named `name`; a test without it cannot go on.
+template <class W>
+W* part(QWidget* window, const char* name)
+{
+    auto* w = window->findChild<W*>(QLatin1String(name));
+    if (!w)
+        qFatal("no %s", name);
+    return w;
+}
 
 // Types `keys` into `w` one key press at a time.
 void type(QWidget* w, const QString& keys);

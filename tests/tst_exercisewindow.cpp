@@ -55,14 +55,7 @@ private slots:
 
 namespace {
 
-template <class W>
-W* part(QWidget* window, const char* name)
-{
-    auto* w = window->findChild<W*>(QLatin1String(name));
-    if (!w)
-        qFatal("no %s", name);
-    return w;
-}
+using TestSupport::part;
 
 void enter(QWidget* window, const char* name, const QString& text)
 {
