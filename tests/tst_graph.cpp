@@ -1,6 +1,6 @@
 // The graph window: every point is what Calcular writes for that value, on every page;
-// gaps where the formula has no value; round ticks for any range; the range fields and the
-// plot agree; the vertical quantity chosen; why nothing is drawn; the tracer's line; the
+// gaps where the formula has no value; the range fields and the plot agree; the vertical
+// quantity chosen; why nothing is drawn; the tracer's line; the
 // table as the model holds it; the pictures open at their size, with their caption.
 #include "TestSupport.h"
 
@@ -17,7 +17,6 @@
 #include "engine/NumberText.h"
 #include "plot/Branches.h"
 #include "plot/PlotView.h"
-#include "plot/Ticks.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -57,8 +56,6 @@ private slots:
     void pointsAreCalcular();
     void gaps_data();
     void gaps();
-    void tickSteps_data();
-    void tickSteps();
     void followsTheMainWindow();
     void tableAndDescription();
     void sliderMovesTheCurve();
@@ -83,9 +80,6 @@ private:
 
 void TestGraph::init()
 {
-    // The tick steps are the plot's own: they need no window.
-    if (QTest::currentTestFunction() == QLatin1String("tickSteps"))
-        return;
     m_window = std::make_unique<TestSupport::ShownWindow>();
     m_main = m_window->main;
 }
@@ -232,50 +226,6 @@ void TestGraph::gaps()
     const double height = plot->yHigh() - plot->yLow();
     QCOMPARE(int(Branches::of(plot->curve(), 3 * height).size()), branches);
     QCOMPARE(int(Branches::of(plot->curve(), 3 * height / 10000).size()), branches);
-}
-
-void TestGraph::tickSteps_data()
-{
-    QTest::addColumn<double>("low");
-    QTest::addColumn<double>("high");
-    QTest::addColumn<int>("most");
-    QTest::addColumn<double>("step");
-    QTest::addColumn<int>("count");
-    QTest::newRow("a millionth") << 0.0 << 1e-6 << 5 << 2e-7 << 6;
-    QTest::newRow("ten millionths") << 0.0 << 1e-5 << 10 << 1e-6 << 11;
-    QTest::newRow("three millionths") << 0.0 << 3e-6 << 8 << 5e-7 << 7;
-    QTest::newRow("one") << 0.0 << 1.0 << 10 << 0.1 << 11;
-    QTest::newRow("32") << 0.0 << 32.0 << 7 << 5.0 << 7;
-    QTest::newRow("200") << 0.0 << 200.0 << 7 << 50.0 << 5;
-    QTest::newRow("a billion") << 0.0 << 1e9 << 10 << 1e8 << 11;
-    QTest::newRow("up to a billion") << 2e8 << 1e9 << 5 << 2e8 << 5;
-    QTest::newRow("negative") << -50.0 << -10.0 << 8 << 5.0 << 9;
-    QTest::newRow("around zero") << -1e-6 << 1e-6 << 4 << 5e-7 << 5;
-    QTest::newRow("far from zero") << 1e9 << 1e9 + 10 << 5 << 2.0 << 6;
-    QTest::newRow("far below zero") << -1e9 - 3 << -1e9 + 3 << 6 << 1.0 << 7;
-    QTest::newRow("thousandths") << 0.001 << 0.0013 << 3 << 1e-4 << 4;
-    QTest::newRow("reversed") << 10.0 << 0.0 << 5 << 2.0 << 6;
-}
-
-// The smallest of 1, 2 or 5 × 10ⁿ that takes at most `most` intervals; the ticks are its
-// multiples inside the range, zero exactly zero.
-void TestGraph::tickSteps()
-{
-    QFETCH(double, low);
-    QFETCH(double, high);
-    QFETCH(int, most);
-    QFETCH(double, step);
-    QFETCH(int, count);
-    const double s = Ticks::step(low, high, most);
-    QVERIFY2(std::abs(s - step) <= step * 1e-12, qPrintable(QString::number(s)));
-    const std::vector<double> ticks = Ticks::values(low, high, s);
-    QCOMPARE(int(ticks.size()), count);
-    for (double t : ticks) {
-        QVERIFY(t >= std::min(low, high) - s * 1e-9 && t <= std::max(low, high) + s * 1e-9);
-        QVERIFY(std::abs(t / s - std::round(t / s)) < 1e-6);
-    }
-    if (low <= 0 && high >= 0)
-        QVERIFY(std::find(ticks.begin(), ticks.end(), 0.0) != ticks.end());
 }
 
 // Built on first use; before a result it says what to do; a Calcular draws, a topic switch

@@ -5,6 +5,7 @@
 #include "plot/Ticks.h"
 
 #include <QElapsedTimer>
+#include <algorithm>
 #include <QTest>
 #include <cfloat>
 #include <cmath>
@@ -31,6 +32,8 @@ class TestTicks : public QObject
     Q_OBJECT
 
 private slots:
+    void steps_data();
+    void steps();
     void boundedForAnyRange_data();
     void boundedForAnyRange();
     void ranges_data();
@@ -38,6 +41,50 @@ private slots:
     void fitted_data();
     void fitted();
 };
+
+void TestTicks::steps_data()
+{
+    QTest::addColumn<double>("low");
+    QTest::addColumn<double>("high");
+    QTest::addColumn<int>("most");
+    QTest::addColumn<double>("step");
+    QTest::addColumn<int>("count");
+    QTest::newRow("a millionth") << 0.0 << 1e-6 << 5 << 2e-7 << 6;
+    QTest::newRow("ten millionths") << 0.0 << 1e-5 << 10 << 1e-6 << 11;
+    QTest::newRow("three millionths") << 0.0 << 3e-6 << 8 << 5e-7 << 7;
+    QTest::newRow("one") << 0.0 << 1.0 << 10 << 0.1 << 11;
+    QTest::newRow("32") << 0.0 << 32.0 << 7 << 5.0 << 7;
+    QTest::newRow("200") << 0.0 << 200.0 << 7 << 50.0 << 5;
+    QTest::newRow("a billion") << 0.0 << 1e9 << 10 << 1e8 << 11;
+    QTest::newRow("up to a billion") << 2e8 << 1e9 << 5 << 2e8 << 5;
+    QTest::newRow("negative") << -50.0 << -10.0 << 8 << 5.0 << 9;
+    QTest::newRow("around zero") << -1e-6 << 1e-6 << 4 << 5e-7 << 5;
+    QTest::newRow("far from zero") << 1e9 << 1e9 + 10 << 5 << 2.0 << 6;
+    QTest::newRow("far below zero") << -1e9 - 3 << -1e9 + 3 << 6 << 1.0 << 7;
+    QTest::newRow("thousandths") << 0.001 << 0.0013 << 3 << 1e-4 << 4;
+    QTest::newRow("reversed") << 10.0 << 0.0 << 5 << 2.0 << 6;
+}
+
+// The smallest of 1, 2 or 5 × 10ⁿ that takes at most `most` intervals; the ticks are its
+// multiples inside the range, zero exactly zero.
+void TestTicks::steps()
+{
+    QFETCH(double, low);
+    QFETCH(double, high);
+    QFETCH(int, most);
+    QFETCH(double, step);
+    QFETCH(int, count);
+    const double s = Ticks::step(low, high, most);
+    QVERIFY2(std::abs(s - step) <= step * 1e-12, qPrintable(QString::number(s)));
+    const std::vector<double> ticks = Ticks::values(low, high, s);
+    QCOMPARE(int(ticks.size()), count);
+    for (double t : ticks) {
+        QVERIFY(t >= std::min(low, high) - s * 1e-9 && t <= std::max(low, high) + s * 1e-9);
+        QVERIFY(std::abs(t / s - std::round(t / s)) < 1e-6);
+    }
+    if (low <= 0 && high >= 0)
+        QVERIFY(std::find(ticks.begin(), ticks.end(), 0.0) != ticks.end());
+}
 
 void TestTicks::boundedForAnyRange_data()
 {
