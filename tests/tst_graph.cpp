@@ -1,7 +1,7 @@
 // The graph window: every point is what Calcular writes for that value, on every page;
 // gaps where the formula has no value; the range fields and the plot agree; the vertical
-// quantity chosen; why nothing is drawn; the tracer's line; the
-// table as the model holds it; the pictures open at their size, with their caption.
+// quantity chosen; why nothing is drawn; the tracer's line; the table as the model holds
+// it; the pictures open at their size, with their caption.
 #include "TestSupport.h"
 
 #include "app/Application.h"
