@@ -346,10 +346,10 @@ LineCheck::Verdict LineCheck::substitution(const Line& line) const
     const Row* row = std::size_t(s) < m_rows.size() ? m_rows[std::size_t(s)] : nullptr;
     const auto value = LineReader::evaluate(*line.right, m_solutions.front());
     const QString symbol = m_symbols.name(s);
+    const auto truth = m_solutions.front()[std::size_t(s)];
     if (!value)
         return verdict(Verdict::Wrong, Verdict::Substitution,
                        QStringLiteral("Ainda não: essa conta não tem resultado (divisão por zero ou raiz de negativo)."), row);
-    const auto truth = m_solutions.front()[std::size_t(s)];
     const bool asked = row && row == m_exercise->asked;
     if ((truth && nearPercent(*value, *truth)) || (asked && nearPercent(*value, m_exercise->answerAsked.value())))
         return verdict(Verdict::Right, Verdict::Substitution,
@@ -400,97 +400,4 @@ LineCheck::Verdict LineCheck::relation(const Line& line) const
                    QStringLiteral("Ainda não: essa relação não vale para os valores deste exercício.")
                        + (hint.isEmpty() ? QString() : u' ' + hint),
                    row);
-}
-
-// The usual slips, tried one at a time on the line as written: the first one that makes
-// it hold is named.
-QString LineCheck::slip(const Line& line) const
-{
-    auto tryOn = [&](bool leftSide, auto&& change) -> bool {
-        const Expression& side = leftSide ? line.left : *line.right;
-        for (std::size_t i = 0; i < side.nodes.size(); ++i) {
-            Line copy = line;
-            Expression& e = leftSide ? copy.left : *copy.right;
-            if (change(e, i) && holds(copy))
-                return true;
-        }
-        return false;
-    };
-    auto bothSides = [&](auto&& change) { return tryOn(true, change) || tryOn(false, change); };
-    if (bothSides([](Expression& e, std::size_t i) {
-            if (e.nodes[i].kind != Node::Divide)
-                return false;
-            std::swap(e.nodes[i].left, e.nodes[i].right);
-            return true;
-        }))
-        return QStringLiteral("A fração parece estar de cabeça para baixo: confira o numerador e o denominador.");
-    if (bothSides([](Expression& e, std::size_t i) {
-            Node& n = e.nodes[i];
-            if (n.kind != Node::Divide && n.kind != Node::Multiply)
-                return false;
-            n.kind = n.kind == Node::Divide ? Node::Multiply : Node::Divide;
-            return true;
-        }))
-        return QStringLiteral("Confira o que multiplica e o que divide.");
-    if (bothSides([](Expression& e, std::size_t i) {
-            Node& n = e.nodes[i];
-            if (n.kind == Node::Add || n.kind == Node::Subtract) {
-                n.kind = n.kind == Node::Add ? Node::Subtract : Node::Add;
-                return true;
-            }
-            if (n.kind == Node::Negate) {
-                n = e.nodes[std::size_t(n.left)];
-                return true;
-            }
-            if (n.kind == Node::Symbol) {
-                // A copy first: growing the vector moves `n`.
-                const Node symbol = n;
-                e.nodes.push_back(symbol);
-                e.nodes[i] = {Node::Negate, 0, -1, int(e.nodes.size()) - 1, -1};
-                return true;
-            }
-            return false;
-        }))
-        return QStringLiteral("Confira um sinal.");
-    // A ½ or a 2 missing from any term, or from a whole side.
-    for (long double k : {2.0L, 0.5L}) {
-        if (bothSides([k](Expression& e, std::size_t i) {
-                const Node term = e.nodes[i];
-                if (term.kind == Node::Number)
-                    return false;
-                e.nodes.push_back(term);
-                e.nodes.push_back({Node::Number, k});
-                e.nodes[i] = {Node::Multiply, 0, -1, int(e.nodes.size()) - 2, int(e.nodes.size()) - 1};
-                return true;
-            }))
-            return QStringLiteral("Falta um ½ ou um 2?");
-    }
-    if (bothSides([](Expression& e, std::size_t i) {
-            Node& n = e.nodes[i];
-            if (n.kind == Node::Power) {
-                n = e.nodes[std::size_t(n.left)];
-                return true;
-            }
-            if (n.kind == Node::Root) {
-                n = e.nodes[std::size_t(n.left)];
-                return true;
-            }
-            if (n.kind != Node::Symbol)
-                return false;
-            const Node symbol = n;
-            e.nodes.push_back(symbol);
-            e.nodes.push_back({Node::Number, 2});
-            e.nodes[i] = {Node::Power, 0, -1, int(e.nodes.size()) - 2, int(e.nodes.size()) - 1};
-            return true;
-        }))
-        return QStringLiteral("Esqueceu um quadrado ou uma raiz?");
-    for (bool leftSide : {true, false}) {
-        Line copy = line;
-        Expression& e = leftSide ? copy.left : *copy.right;
-        e.nodes.push_back({Node::Root, 0, -1, e.root, -1});
-        e.root = int(e.nodes.size()) - 1;
-        if (holds(copy))
-            return QStringLiteral("Esqueceu um quadrado ou uma raiz?");
-    }
-    return {};
 }
