@@ -179,6 +179,38 @@ bool LineCheck::holds(const Line& line) const
     return true;
 }
 
+bool LineCheck::identity(const Line& line) const
+{
+    if (line.status != Line::Read || !line.right)
+        return false;
+    bool evaluated = false;
+    for (std::size_t k = 0; k < m_solutions.size(); ++k) {
+        // Factors between 0,6 and 1,6 spread by the golden ratio: no two alike, so a ratio
+        // of two symbols moves too, and a zero becomes a value.
+        std::vector<std::optional<long double>> moved = m_solutions[k];
+        for (std::size_t i = 0; i < moved.size(); ++i) {
+            if (!moved[i])
+                continue;
+            const long double phase = 0.6180339887L * (i + 1) + 0.4142135624L * (k + 1);
+            const long double factor = 0.6L + (phase - std::floor(phase));
+            moved[i] = *moved[i] == 0 ? factor - 0.5L : *moved[i] * factor;
+        }
+        const auto l = LineReader::evaluate(line.left, moved);
+        const auto r = LineReader::evaluate(*line.right, moved);
+        if (!l || !r)
+            continue;
+        if (!within(*l, *r, relationTolerance))
+            return false;
+        evaluated = true;
+    }
+    return evaluated;
+}
+
+bool LineCheck::relates(const Line& line) const
+{
+    return holds(line) && !identity(line);
+}
+
 QString LineCheck::suggestion(const QString& unknown) const
 {
     auto bare = [](const QString& s) {
@@ -377,8 +409,14 @@ LineCheck::Verdict LineCheck::relation(const Line& line) const
                                row);
         }
     }
-    if (holds(line))
+    if (holds(line)) {
+        if (identity(line))
+            return verdict(Verdict::Wrong, Verdict::Relation,
+                           QStringLiteral("Ainda não: essa igualdade vale para quaisquer valores, e por isso não "
+                                          "relaciona as grandezas do exercício. Parta de uma fórmula do tópico."),
+                           row);
         return verdict(Verdict::Right, Verdict::Relation, QStringLiteral("Certo: essa relação vale."), row);
+    }
     // Some of this exercise's values in place of their symbols: right if it holds for them.
     bool numbers = false;
     for (const Expression* e : {&line.left, &*line.right}) {

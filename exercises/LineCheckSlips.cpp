@@ -14,7 +14,7 @@ QString LineCheck::slip(const Line& line) const
         for (std::size_t i = 0; i < side.nodes.size(); ++i) {
             Line copy = line;
             Expression& e = leftSide ? copy.left : *copy.right;
-            if (change(e, i) && holds(copy))
+            if (change(e, i) && relates(copy))
                 return true;
         }
         return false;
@@ -92,7 +92,7 @@ QString LineCheck::slip(const Line& line) const
         Expression& e = leftSide ? copy.left : *copy.right;
         e.nodes.push_back({Node::Root, 0, -1, e.root, -1});
         e.root = int(e.nodes.size()) - 1;
-        if (holds(copy))
+        if (relates(copy))
             return QStringLiteral("Esqueceu um quadrado ou uma raiz?");
     }
     return {};

@@ -8,6 +8,7 @@
 #include "exercises/NextStep.h"
 
 #include <QElapsedTimer>
+#include <QRegularExpression>
 #include <QTest>
 
 using Verdict = LineCheck::Verdict;
@@ -61,6 +62,27 @@ std::vector<LineReader::Line> inversions(const LineReader::Line& line)
     return out;
 }
 
+// One row per topic with problems: its button.
+void everyTopic()
+{
+    QTest::addColumn<QString>("button");
+    for (const ProblemCatalogue::Area& area : ProblemCatalogue::areas()) {
+        for (const Problems::TopicProblems& p : area.problems)
+            QTest::newRow(p.button) << QString::fromLatin1(p.button);
+    }
+}
+
+// An exercise of the topic at the level, the first the numbers from 1 draw.
+Exercise drawn(const QString& button, Level level)
+{
+    for (std::uint32_t n = 1; n < 50; ++n) {
+        Exercise ex = ExerciseGenerator::make(button, level, n, 1);
+        if (ex.valid)
+            return ex;
+    }
+    return {};
+}
+
 }
 
 class TestNotebook : public QObject
@@ -75,6 +97,8 @@ private slots:
     void ladderWords();
     void hostile_data();
     void hostile();
+    void identities_data() { everyTopic(); }
+    void identities();
 };
 
 void TestNotebook::everyStatement_data()
@@ -195,6 +219,9 @@ void TestNotebook::studentSyntax_data()
     QTest::newRow("times for over") << QString::fromUtf8("t = (S − S₀)·V") << wrong << QString::fromUtf8("multiplica e o que divide");
     QTest::newRow("square") << QString::fromUtf8("S = S₀ + V²·t") << wrong << QString::fromUtf8("quadrado ou uma raiz");
     QTest::newRow("given in a sum") << QString::fromUtf8("S - S0 = V·t + 0") << right << QString();
+    QTest::newRow("S = S") << QString::fromUtf8("S = S") << wrong << QString::fromUtf8("quaisquer valores");
+    QTest::newRow("commuted") << QString::fromUtf8("V·t = t·V") << wrong << QString::fromUtf8("quaisquer valores");
+    QTest::newRow("sum twice") << QString::fromUtf8("S + S₀ = S₀ + S") << wrong << QString::fromUtf8("quaisquer valores");
     QTest::newRow("no equals") << QString::fromUtf8("S0 + V·t") << unreadable << QString::fromUtf8("“=”");
     QTest::newRow("not a symbol") << QString::fromUtf8("d = V·t") << wrong << QString::fromUtf8("não há símbolo d");
     QTest::newRow("bracket") << QString::fromUtf8("t = (S − S₀))/V") << unreadable << QString::fromUtf8("Não entendi a partir de “)");
@@ -291,6 +318,35 @@ void TestNotebook::hostile()
     QVERIFY(clock.elapsed() < 500);
     QVERIFY2(v.kind != Verdict::Right, qPrintable(v.feedback));
     QVERIFY(line.trimmed().isEmpty() ? v.kind == Verdict::Empty : !v.feedback.isEmpty());
+}
+
+// A line true whatever the values relates nothing: never a right relation, on any topic,
+// while the topic's own relation stays right (everyStatement).
+void TestNotebook::identities()
+{
+    QFETCH(QString, button);
+    const Exercise ex = drawn(button, Level::Conversions);
+    QVERIFY(ex.valid);
+    const LineCheck check(ex);
+    std::vector<QString> valued;
+    for (int i = 0; i < check.symbols().size(); ++i) {
+        const auto v = check.solutions().front()[std::size_t(i)];
+        if (v && *v != 0)
+            valued.push_back(check.symbols().name(i));
+    }
+    QVERIFY(valued.size() >= 2);
+    const QString a = valued[0], b = valued[1];
+    const QStringList lines = WorkingText::steps(ex.working, RowTable(ex.topic->rows), u',').front();
+    const QString formula = lines[lines.size() - 3];
+    const QString rhs = formula.mid(formula.indexOf(u'=') + 1).trimmed();
+    for (const QString& line : {a + QStringLiteral(" = ") + a, a + u'·' + b + QStringLiteral(" = ") + b + u'·' + a,
+                                QStringLiteral("(%1 + %2)/%2 = %1/%2 + 1").arg(a, b),
+                                QStringLiteral("(%1) · 2 = %1 + %1").arg(rhs)}) {
+        const Verdict v = check.check(line);
+        QVERIFY2(v.kind == Verdict::Wrong && v.feedback.startsWith(QStringLiteral("Ainda não"))
+                     && v.feedback.contains(QStringLiteral("quaisquer valores")),
+                 qPrintable(describe(ex, line, v)));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestNotebook)
