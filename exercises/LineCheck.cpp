@@ -211,6 +211,27 @@ bool LineCheck::relates(const Line& line) const
     return holds(line) && !identity(line);
 }
 
+int LineCheck::otherCase(int symbol) const
+{
+    if (symbol < 0 || symbol >= m_symbols.size())
+        return -1;
+    const QString& name = m_symbols.name(symbol);
+    for (int i = 0; i < m_symbols.size(); ++i) {
+        if (i != symbol && m_symbols.name(i) != name && m_symbols.name(i).compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+// "Neste tópico há R e r: …", the capital first.
+QString LineCheck::bothCases(int symbol, int other) const
+{
+    QString a = m_symbols.name(symbol), b = m_symbols.name(other);
+    if (a[0].isLower())
+        std::swap(a, b);
+    return QStringLiteral("Neste tópico há %1 e %2: a maiúscula e a minúscula são grandezas diferentes.").arg(a, b);
+}
+
 QString LineCheck::suggestion(const QString& unknown) const
 {
     auto bare = [](const QString& s) {
@@ -352,7 +373,8 @@ std::optional<LineCheck::Verdict> LineCheck::valueLine(QStringView lhs, QStringV
         if (v && nearPercent(*v, *other))
             return verdict(Verdict::Wrong, role,
                            QStringLiteral("Ainda não: %1 é o valor de %2, não de %3.")
-                               .arg(rhs.toString(), m_symbols.name(o), symbol),
+                                   .arg(rhs.toString(), m_symbols.name(o), symbol)
+                               + (otherCase(s) == o ? u' ' + bothCases(s, o) : QString()),
                            row);
     }
     if (!spelt.isEmpty() && !typed)

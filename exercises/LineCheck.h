@@ -48,6 +48,8 @@ public:
     // Whether they agree whatever the values: with each symbol moved off every solution by a
     // factor of its own, as no relation between quantities would.
     bool identity(const LineReader::Line& line) const;
+    // The symbol whose name differs from this one's in case alone ("r" for "R"), -1 for none.
+    int otherCase(int symbol) const;
 
 private:
     std::vector<std::optional<long double>> valuesOf(const Exercise& exercise) const;
@@ -57,6 +59,7 @@ private:
     bool relates(const LineReader::Line& line) const;
     QString slip(const LineReader::Line& line) const;
     QString suggestion(const QString& unknown) const;
+    QString bothCases(int symbol, int other) const;
 
     const Exercise* m_exercise;
     LineReader::Symbols m_symbols;

@@ -20,6 +20,19 @@ QString LineCheck::slip(const Line& line) const
         return false;
     };
     auto bothSides = [&](auto&& change) { return tryOn(true, change) || tryOn(false, change); };
+    // A symbol for the one that differs from it in case alone: the letter was read as written.
+    for (bool leftSide : {true, false}) {
+        const Expression& side = leftSide ? line.left : *line.right;
+        for (std::size_t i = 0; i < side.nodes.size(); ++i) {
+            const int twin = side.nodes[i].kind == Node::Symbol ? otherCase(side.nodes[i].symbol) : -1;
+            if (twin < 0)
+                continue;
+            Line copy = line;
+            (leftSide ? copy.left : *copy.right).nodes[i].symbol = twin;
+            if (relates(copy))
+                return bothCases(side.nodes[i].symbol, twin);
+        }
+    }
     if (bothSides([](Expression& e, std::size_t i) {
             if (e.nodes[i].kind != Node::Divide)
                 return false;

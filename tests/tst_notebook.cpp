@@ -72,6 +72,24 @@ void everyTopic()
     }
 }
 
+// The line with each symbol whose name has no twin in the other case written in the other
+// case: "s = s₀ + v · t".
+QString inOtherCase(const QString& line, const LineCheck& check)
+{
+    QString out = line;
+    for (qsizetype i = 0; i < out.size(); ++i) {
+        if (i > 0 && out[i - 1].isLetterOrNumber())
+            continue;
+        const auto s = check.symbols().longest(QStringView(out).mid(i));
+        if (!s)
+            continue;
+        if (check.otherCase(s->first) < 0 && out[i].unicode() < 128 && out[i].isLetter())
+            out[i] = out[i].isUpper() ? out[i].toLower() : out[i].toUpper();
+        i += s->second - 1;
+    }
+    return out;
+}
+
 // An exercise of the topic at the level, the first the numbers from 1 draw.
 Exercise drawn(const QString& button, Level level)
 {
@@ -99,6 +117,10 @@ private slots:
     void hostile();
     void identities_data() { everyTopic(); }
     void identities();
+    void otherCase_data() { everyTopic(); }
+    void otherCase();
+    void caseRows_data();
+    void caseRows();
 };
 
 void TestNotebook::everyStatement_data()
@@ -347,6 +369,72 @@ void TestNotebook::identities()
                      && v.feedback.contains(QStringLiteral("quaisquer valores")),
                  qPrintable(describe(ex, line, v)));
     }
+}
+
+// A letter in the other case is the topic's symbol where the topic has no symbol so
+// spelt; where it has, the line is read as written and the hint names both.
+void TestNotebook::otherCase()
+{
+    QFETCH(QString, button);
+    for (Level level : {Level::Formula, Level::Conversions}) {
+        const Exercise ex = drawn(button, level);
+        QVERIFY(ex.valid);
+        const LineCheck check(ex);
+        const QStringList lines = WorkingText::steps(ex.working, RowTable(ex.topic->rows), u',').front();
+        const QString relation = inOtherCase(lines[lines.size() - 3], check);
+        const Verdict r = check.check(relation);
+        QVERIFY2(r.kind == Verdict::Right, qPrintable(describe(ex, relation, r)));
+        for (const Given& g : ex.givens) {
+            const int s = check.symbolOf(g.row);
+            const QString name = check.symbols().name(s);
+            if (name[0].unicode() >= 128 || !name[0].isLetter())
+                continue;
+            const QString swapped = (name[0].isUpper() ? name[0].toLower() : name[0].toUpper()) + name.mid(1);
+            const QString line = swapped + QStringLiteral(" = ") + g.text();
+            const Verdict v = check.check(line);
+            const int twin = check.otherCase(s);
+            if (twin < 0) {
+                QVERIFY2(v.kind == Verdict::Right && v.row == g.row, qPrintable(describe(ex, line, v)));
+                continue;
+            }
+            QCOMPARE(check.symbols().name(twin), swapped);
+            QVERIFY2(v.kind == Verdict::Wrong && v.row != g.row, qPrintable(describe(ex, line, v)));
+            if (&ex.topic->rows[std::size_t(twin)] != ex.asked && check.solutions().front()[std::size_t(twin)])
+                QVERIFY2(v.feedback.contains(QStringLiteral("Neste tópico há")), qPrintable(describe(ex, line, v)));
+        }
+    }
+}
+
+void TestNotebook::caseRows_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("feedback");
+    const int right = Verdict::Right, wrong = Verdict::Wrong;
+    QTest::newRow("PV = nRT") << "ButtonXPMACCorel51" << QStringLiteral("PV = nRT") << right << QString();
+    QTest::newRow("lower-case S") << "ButtonXPMACCorel1" << QString::fromUtf8("s = so + v·t") << right << QString();
+    QTest::newRow("x a symbol") << "ButtonXPMACCorel33" << QStringLiteral("F = kx") << right << QString();
+    QTest::newRow("X a symbol") << "ButtonXPMACCorel33" << QStringLiteral("F = K·X") << right << QString();
+    QTest::newRow("x a product") << "ButtonXPMACCorel1" << QString::fromUtf8("s − s0 = v x t") << right << QString();
+    QTest::newRow("C for c") << "ButtonXPMACCorel97" << QString::fromUtf8("C = m·C") << wrong
+                             << QString::fromUtf8("Neste tópico há C e c: a maiúscula e a minúscula");
+    QTest::newRow("C and c") << "ButtonXPMACCorel97" << QString::fromUtf8("C = M·c") << right << QString();
+    QTest::newRow("r for R") << "ButtonXPMACCorel106" << QString::fromUtf8("I = E/(r + r)") << wrong
+                             << QString::fromUtf8("Neste tópico há R e r");
+}
+
+void TestNotebook::caseRows()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, line);
+    QFETCH(int, kind);
+    QFETCH(QString, feedback);
+    const Exercise ex = drawn(button, Level::Formula);
+    const LineCheck check(ex);
+    const Verdict v = check.check(line);
+    QVERIFY2(int(v.kind) == kind, qPrintable(describe(ex, line, v)));
+    QVERIFY2(v.feedback.contains(feedback), qPrintable(describe(ex, line, v)));
 }
 
 QTEST_GUILESS_MAIN(TestNotebook)
