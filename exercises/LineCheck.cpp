@@ -1,5 +1,6 @@
 #include "exercises/LineCheck.h"
 
+#include "engine/WorkingText.h"
 #include "exercises/AnswerReader.h"
 #include "exercises/Judge.h"
 #include "exercises/Notation.h"
@@ -104,6 +105,12 @@ LineCheck::LineCheck(const Exercise& exercise)
             if (node.op == Working::Op::Constant && node.name)
                 m_symbols.add(QString::fromUtf8(node.name));
         });
+    }
+    // A relation with a square ("Q = F · d² / (k · q)") squares a bracket once values are
+    // in ("(3 · 10⁸)²", "(−15)²"), or once it is rearranged ("F = (√(k · Q · q) / d)²").
+    for (const QStringList& lines : WorkingText::steps(w, RowTable(exercise.topic->rows), u',')) {
+        for (const QString& line : lines.mid(0, lines.size() - 2))
+            m_squares = m_squares || line.contains(u'²');
     }
     m_solutions.push_back(valuesOf(exercise));
     if (!exercise.problems || !exercise.statement)
@@ -401,9 +408,13 @@ LineCheck::Verdict LineCheck::substitution(const Line& line) const
     const auto value = LineReader::evaluate(*line.right, m_solutions.front());
     const QString symbol = m_symbols.name(s);
     const auto truth = m_solutions.front()[std::size_t(s)];
-    if (!value)
+    if (!value) {
+        const QString hint = truth ? bracketSquared(*line.right, *truth) : QString();
         return verdict(Verdict::Wrong, Verdict::Substitution,
-                       QStringLiteral("Ainda não: essa conta não tem resultado (divisão por zero ou raiz de negativo)."), row);
+                       QStringLiteral("Ainda não: essa conta não tem resultado (divisão por zero ou raiz de negativo).")
+                           + (hint.isEmpty() ? QString() : u' ' + hint),
+                       row);
+    }
     const bool asked = row && row == m_exercise->asked;
     if ((truth && nearPercent(*value, *truth)) || (asked && nearPercent(*value, m_exercise->answerAsked.value())))
         return verdict(Verdict::Right, Verdict::Substitution,
@@ -412,10 +423,11 @@ LineCheck::Verdict LineCheck::substitution(const Line& line) const
     if (!truth)
         return verdict(Verdict::Wrong, Verdict::Substitution,
                        QStringLiteral("Ainda não: %1 não entra neste exercício.").arg(symbol), row);
+    const QString hint = bracketSquared(*line.right, *truth);
     return verdict(Verdict::Wrong, Verdict::Substitution,
-                   QStringLiteral("Ainda não: a conta dá %1, que não é o valor de %2. Confira os números no lugar "
-                                  "de cada símbolo.")
-                       .arg(Notation::plain(*value), symbol),
+                   QStringLiteral("Ainda não: a conta dá %1, que não é o valor de %2. %3")
+                       .arg(Notation::plain(*value), symbol,
+                            hint.isEmpty() ? QStringLiteral("Confira os números no lugar de cada símbolo.") : hint),
                    row);
 }
 

@@ -58,6 +58,7 @@ private:
     Verdict substitution(const LineReader::Line& line) const;
     bool relates(const LineReader::Line& line) const;
     QString slip(const LineReader::Line& line) const;
+    QString bracketSquared(const LineReader::Expression& e, long double truth) const;
     QString suggestion(const QString& unknown) const;
     QString bothCases(int symbol, int other) const;
 
@@ -65,6 +66,8 @@ private:
     LineReader::Symbols m_symbols;
     std::vector<const Row*> m_rows;
     std::vector<std::vector<std::optional<long double>>> m_solutions;
+    // The relation has a square: one forgotten on a whole bracket is a slip worth naming.
+    bool m_squares = false;
 };
 
 // How a given's unit turns into the page's: "divida por 3,6", "multiplique por 1000",

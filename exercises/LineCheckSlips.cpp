@@ -1,9 +1,51 @@
 // The usual slips of a line that does not hold, each named in a sentence for the hint.
 #include "exercises/LineCheck.h"
 
+#include <algorithm>
+#include <cmath>
+
 using LineReader::Expression;
 using LineReader::Line;
 using LineReader::Node;
+
+namespace {
+
+// The side with node i squared: "(a + b)" becomes "(a + b)²".
+Expression squared(Expression e, std::size_t i)
+{
+    const Node inner = e.nodes[i];
+    e.nodes.push_back(inner);
+    e.nodes.push_back({Node::Number, 2});
+    e.nodes[i] = {Node::Power, 0, -1, int(e.nodes.size()) - 2, int(e.nodes.size()) - 1};
+    return e;
+}
+
+// A node a student writes in brackets to square it whole: neither a number nor a symbol.
+bool bracketed(const Node& n)
+{
+    return n.kind != Node::Number && n.kind != Node::Symbol;
+}
+
+const QString bracketSquareHint =
+    QStringLiteral("Esqueceu o quadrado de um parêntese inteiro? O ² depois do “)” vale para tudo o que está dentro.");
+
+}
+
+// The numbers of a substitution give the value once a bracket of them is squared.
+QString LineCheck::bracketSquared(const Expression& e, long double truth) const
+{
+    if (!m_squares)
+        return {};
+    for (std::size_t i = 0; i < e.nodes.size(); ++i) {
+        if (!bracketed(e.nodes[i]))
+            continue;
+        const auto v = LineReader::evaluate(squared(e, i), m_solutions.front());
+        // Within 1 %, as a substitution is judged.
+        if (v && std::fabs(*v - truth) <= 0.01L * std::max(std::fabs(*v), std::fabs(truth)))
+            return bracketSquareHint;
+    }
+    return {};
+}
 
 // The usual slips, tried one at a time on the line as written: the first one that makes
 // it hold is named.
@@ -81,6 +123,13 @@ QString LineCheck::slip(const Line& line) const
             }))
             return QStringLiteral("Falta um ½ ou um 2?");
     }
+    if (m_squares && bothSides([](Expression& e, std::size_t i) {
+            if (!bracketed(e.nodes[i]))
+                return false;
+            e = squared(std::move(e), i);
+            return true;
+        }))
+        return bracketSquareHint;
     if (bothSides([](Expression& e, std::size_t i) {
             Node& n = e.nodes[i];
             if (n.kind == Node::Power) {

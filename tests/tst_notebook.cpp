@@ -90,6 +90,22 @@ QString inOtherCase(const QString& line, const LineCheck& check)
     return out;
 }
 
+// The line with its first value squared in powers of ten, in brackets, with or without
+// the square: "d = √(9 · 10⁹ · 2,01 · 10⁻⁶ / 79 000)" has none, "P = (1,27 · 10^2)² / 3,33"
+// one. Empty when no value is squared.
+QString squaredInPowers(const QString& line, bool square)
+{
+    static const QRegularExpression value(QStringLiteral("(\\d[\\d\\x{202F}]*(?:,\\d+)?)²"));
+    const QRegularExpressionMatch m = value.match(line);
+    if (!m.hasMatch())
+        return {};
+    const double v = m.captured(1).remove(QChar(0x202F)).replace(u',', u'.').toDouble();
+    const int e = int(std::floor(std::log10(v)));
+    const QString mantissa = QString::number(v / std::pow(10.0, e), 'g', 12).replace(u'.', u',');
+    return line.left(m.capturedStart()) + QStringLiteral("(%1 · 10^%2)").arg(mantissa).arg(e)
+        + (square ? QStringLiteral("²") : QString()) + line.mid(m.capturedEnd());
+}
+
 // An exercise of the topic at the level, the first the numbers from 1 draw.
 Exercise drawn(const QString& button, Level level)
 {
@@ -121,6 +137,10 @@ private slots:
     void otherCase();
     void caseRows_data();
     void caseRows();
+    void bracketSquare_data();
+    void bracketSquare();
+    void bracketRows_data();
+    void bracketRows();
 };
 
 void TestNotebook::everyStatement_data()
@@ -435,6 +455,78 @@ void TestNotebook::caseRows()
     const Verdict v = check.check(line);
     QVERIFY2(int(v.kind) == kind, qPrintable(describe(ex, line, v)));
     QVERIFY2(v.feedback.contains(feedback), qPrintable(describe(ex, line, v)));
+}
+
+// The topics whose relation squares something.
+void TestNotebook::bracketSquare_data()
+{
+    QTest::addColumn<QString>("button");
+    for (const ProblemCatalogue::Area& area : ProblemCatalogue::areas()) {
+        for (const Problems::TopicProblems& p : area.problems) {
+            if (QString::fromUtf8(Catalogue::topicOfButton(QString::fromLatin1(p.button))->formula).contains(u'²'))
+                QTest::newRow(p.button) << QString::fromLatin1(p.button);
+        }
+    }
+}
+
+// A value squared, written in powers of ten in brackets: right with its square, and with
+// the square forgotten, named as that slip.
+void TestNotebook::bracketSquare()
+{
+    QFETCH(QString, button);
+    int named = 0;
+    for (Level level : {Level::Formula, Level::Conversions}) {
+        for (std::uint32_t n = 1; n <= 12; ++n) {
+            const Exercise ex = ExerciseGenerator::make(button, level, n, 1);
+            if (!ex.valid)
+                continue;
+            const LineCheck check(ex);
+            const NextStep help(check);
+            for (const NextStep::Step& step : help.steps()) {
+                if (step.kind != NextStep::Kind::Substitution || squaredInPowers(step.line, true).isEmpty())
+                    continue;
+                const QString kept = squaredInPowers(step.line, true);
+                const Verdict right = check.check(kept);
+                QVERIFY2(right.kind == Verdict::Right, qPrintable(describe(ex, kept, right)));
+                const QString forgotten = squaredInPowers(step.line, false);
+                const Verdict v = check.check(forgotten);
+                // A square that moves the result by less than the 1 % a substitution is
+                // given (0,99², or a small term beside a large one) is not missed.
+                if (v.kind == Verdict::Right)
+                    continue;
+                ++named;
+                QVERIFY2(v.kind == Verdict::Wrong && v.feedback.contains(QStringLiteral("quadrado de um parêntese inteiro")),
+                         qPrintable(describe(ex, forgotten, v)));
+            }
+        }
+    }
+    QVERIFY(named > 0);
+}
+
+void TestNotebook::bracketRows_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("named");
+    // Rearranged relations that square a bracket, the square forgotten.
+    QTest::newRow("Coulomb") << "ButtonXPMACCorel80" << QString::fromUtf8("F = (√(k·Q·q)/d)") << true;
+    QTest::newRow("Torricelli") << "ButtonXPMACCorel9" << QString::fromUtf8("V² = (√(V0² + 2·a·Δs))") << true;
+    QTest::newRow("Joule") << "ButtonXPMACCorel110" << QString::fromUtf8("P = (√R · i)") << true;
+    // A topic whose relation squares nothing is not told of squares.
+    QTest::newRow("no square") << "ButtonXPMACCorel1" << QString::fromUtf8("S·S = (S0 + V·t)") << false;
+}
+
+void TestNotebook::bracketRows()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, line);
+    QFETCH(bool, named);
+    const Exercise ex = drawn(button, Level::Formula);
+    const LineCheck check(ex);
+    const Verdict v = check.check(line);
+    QVERIFY2(v.kind == Verdict::Wrong, qPrintable(describe(ex, line, v)));
+    QVERIFY2(v.feedback.contains(QStringLiteral("quadrado de um parêntese inteiro")) == named,
+             qPrintable(describe(ex, line, v)));
 }
 
 QTEST_GUILESS_MAIN(TestNotebook)
