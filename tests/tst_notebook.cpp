@@ -6,6 +6,7 @@
 #include "engine/WorkingText.h"
 #include "exercises/LineCheck.h"
 #include "exercises/NextStep.h"
+#include "exercises/Notation.h"
 
 #include <QElapsedTimer>
 #include <QRegularExpression>
@@ -106,6 +107,19 @@ QString squaredInPowers(const QString& line, bool square)
         + (square ? QStringLiteral("²") : QString()) + line.mid(m.capturedEnd());
 }
 
+// Whether the line has the number whole: not the start of a longer one ("15,83" of
+// "15,8333333333333"), nor the end of one.
+bool quotes(const QString& line, const QString& number)
+{
+    auto inNumber = [](QChar c) { return c.isDigit() || c == u',' || c == QChar(0x202F); };
+    for (qsizetype at = line.indexOf(number); at >= 0; at = line.indexOf(number, at + 1)) {
+        const qsizetype end = at + number.size();
+        if ((at == 0 || !inNumber(line[at - 1])) && (end == line.size() || !inNumber(line[end])))
+            return true;
+    }
+    return false;
+}
+
 // An exercise of the topic at the level, the first the numbers from 1 draw.
 Exercise drawn(const QString& button, Level level)
 {
@@ -141,6 +155,8 @@ private slots:
     void bracketSquare();
     void bracketRows_data();
     void bracketRows();
+    void ladderNumbers_data() { everyTopic(); }
+    void ladderNumbers();
 };
 
 void TestNotebook::everyStatement_data()
@@ -527,6 +543,55 @@ void TestNotebook::bracketRows()
     QVERIFY2(v.kind == Verdict::Wrong, qPrintable(describe(ex, line, v)));
     QVERIFY2(v.feedback.contains(QStringLiteral("quadrado de um parêntese inteiro")) == named,
              qPrintable(describe(ex, line, v)));
+}
+
+// The ladder quotes the numbers as the statement and its own given lines print them, in
+// the page's units, never the working's fifteen digits, and its substitution stays right.
+void TestNotebook::ladderNumbers()
+{
+    QFETCH(QString, button);
+    static const QRegularExpression book(
+        QString::fromUtf8("−?\\d[\\d\\x{202F}]*(?:,\\d+)?(?: · 10[⁻⁰¹²³⁴⁵⁶⁷⁸⁹]+)?"));
+    static const QRegularExpression longDigits(QStringLiteral("\\d{7}"));
+    for (Level level : {Level::Formula, Level::Conversions}) {
+        for (std::uint32_t n = 1; n <= 8; ++n) {
+            const Exercise ex = ExerciseGenerator::make(button, level, n, 1);
+            if (!ex.valid)
+                continue;
+            const LineCheck check(ex);
+            std::vector<std::pair<int, QString>> quoted;
+            std::vector<int> related;
+            const NextStep help(check);
+            for (const NextStep::Step& step : help.steps()) {
+                const QString line = QString(step.line).replace(QChar(Notation::unitSpace), u' ');
+                QVERIFY2(!line.contains(longDigits), qPrintable(ex.code() + u' ' + line));
+                if (step.kind == NextStep::Kind::Given) {
+                    const auto g = std::find_if(ex.givens.begin(), ex.givens.end(),
+                                                [&](const Given& each) { return each.row == step.row; });
+                    QVERIFY(g != ex.givens.end());
+                    const int s = check.symbolOf(g->row);
+                    if (!g->converted())
+                        QCOMPARE(step.line, check.symbols().name(s) + QStringLiteral(" = ") + g->text());
+                    else
+                        QVERIFY2(line.endsWith(u' ' + Notation::unit(QString::fromUtf8(g->rowUnit->name))), qPrintable(line));
+                    const QRegularExpressionMatch number = book.match(line, line.indexOf(u'=') + 2);
+                    QVERIFY2(number.hasMatch(), qPrintable(line));
+                    quoted.emplace_back(s, number.captured());
+                } else if (step.kind == NextStep::Kind::Relation) {
+                    const LineReader::Line read = LineReader::read(step.line, check.symbols());
+                    for (const LineReader::Node& node : read.right->nodes)
+                        related.push_back(node.symbol);
+                } else if (step.kind == NextStep::Kind::Substitution) {
+                    const Verdict v = check.check(step.line);
+                    QVERIFY2(v.kind == Verdict::Right && v.role == Verdict::Substitution, qPrintable(describe(ex, line, v)));
+                    for (const auto& [symbol, number] : quoted) {
+                        if (std::find(related.begin(), related.end(), symbol) != related.end())
+                            QVERIFY2(quotes(line, number), qPrintable(ex.code() + u' ' + number + QStringLiteral(" not in ") + line));
+                    }
+                }
+            }
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestNotebook)
