@@ -1,5 +1,6 @@
 #include "exercises/LineCheck.h"
 
+#include "engine/WorkingText.h"
 #include "exercises/AnswerReader.h"
 #include "exercises/Judge.h"
 #include "exercises/Notation.h"
@@ -105,6 +106,12 @@ LineCheck::LineCheck(const Exercise& exercise)
                 m_symbols.add(QString::fromUtf8(node.name));
         });
     }
+    // A relation with a square ("Q = F · d² / (k · q)") squares a bracket once values are
+    // in ("(3 · 10⁸)²", "(−15)²"), or once it is rearranged ("F = (√(k · Q · q) / d)²").
+    for (const QStringList& lines : WorkingText::steps(w, RowTable(exercise.topic->rows), u',')) {
+        for (const QString& line : lines.mid(0, lines.size() - 2))
+            m_squares = m_squares || line.contains(u'²');
+    }
     m_solutions.push_back(valuesOf(exercise));
     if (!exercise.problems || !exercise.statement)
         return;
@@ -177,6 +184,59 @@ bool LineCheck::holds(const Line& line) const
             return false;
     }
     return true;
+}
+
+bool LineCheck::identity(const Line& line) const
+{
+    if (line.status != Line::Read || !line.right)
+        return false;
+    bool evaluated = false;
+    for (std::size_t k = 0; k < m_solutions.size(); ++k) {
+        // Factors between 0,6 and 1,6 spread by the golden ratio: no two alike, so a ratio
+        // of two symbols moves too, and a zero becomes a value.
+        std::vector<std::optional<long double>> moved = m_solutions[k];
+        for (std::size_t i = 0; i < moved.size(); ++i) {
+            if (!moved[i])
+                continue;
+            const long double phase = 0.6180339887L * (i + 1) + 0.4142135624L * (k + 1);
+            const long double factor = 0.6L + (phase - std::floor(phase));
+            moved[i] = *moved[i] == 0 ? factor - 0.5L : *moved[i] * factor;
+        }
+        const auto l = LineReader::evaluate(line.left, moved);
+        const auto r = LineReader::evaluate(*line.right, moved);
+        if (!l || !r)
+            continue;
+        if (!within(*l, *r, relationTolerance))
+            return false;
+        evaluated = true;
+    }
+    return evaluated;
+}
+
+bool LineCheck::relates(const Line& line) const
+{
+    return holds(line) && !identity(line);
+}
+
+int LineCheck::otherCase(int symbol) const
+{
+    if (symbol < 0 || symbol >= m_symbols.size())
+        return -1;
+    const QString& name = m_symbols.name(symbol);
+    for (int i = 0; i < m_symbols.size(); ++i) {
+        if (i != symbol && m_symbols.name(i) != name && m_symbols.name(i).compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+// "Neste tópico há R e r: …", the capital first.
+QString LineCheck::bothCases(int symbol, int other) const
+{
+    QString a = m_symbols.name(symbol), b = m_symbols.name(other);
+    if (a[0].isLower())
+        std::swap(a, b);
+    return QStringLiteral("Neste tópico há %1 e %2: a maiúscula e a minúscula são grandezas diferentes.").arg(a, b);
 }
 
 QString LineCheck::suggestion(const QString& unknown) const
@@ -320,7 +380,8 @@ std::optional<LineCheck::Verdict> LineCheck::valueLine(QStringView lhs, QStringV
         if (v && nearPercent(*v, *other))
             return verdict(Verdict::Wrong, role,
                            QStringLiteral("Ainda não: %1 é o valor de %2, não de %3.")
-                               .arg(rhs.toString(), m_symbols.name(o), symbol),
+                                   .arg(rhs.toString(), m_symbols.name(o), symbol)
+                               + (otherCase(s) == o ? u' ' + bothCases(s, o) : QString()),
                            row);
     }
     if (!spelt.isEmpty() && !typed)
@@ -346,10 +407,14 @@ LineCheck::Verdict LineCheck::substitution(const Line& line) const
     const Row* row = std::size_t(s) < m_rows.size() ? m_rows[std::size_t(s)] : nullptr;
     const auto value = LineReader::evaluate(*line.right, m_solutions.front());
     const QString symbol = m_symbols.name(s);
-    if (!value)
-        return verdict(Verdict::Wrong, Verdict::Substitution,
-                       QStringLiteral("Ainda não: essa conta não tem resultado (divisão por zero ou raiz de negativo)."), row);
     const auto truth = m_solutions.front()[std::size_t(s)];
+    if (!value) {
+        const QString hint = truth ? bracketSquared(*line.right, *truth) : QString();
+        return verdict(Verdict::Wrong, Verdict::Substitution,
+                       QStringLiteral("Ainda não: essa conta não tem resultado (divisão por zero ou raiz de negativo).")
+                           + (hint.isEmpty() ? QString() : u' ' + hint),
+                       row);
+    }
     const bool asked = row && row == m_exercise->asked;
     if ((truth && nearPercent(*value, *truth)) || (asked && nearPercent(*value, m_exercise->answerAsked.value())))
         return verdict(Verdict::Right, Verdict::Substitution,
@@ -358,10 +423,11 @@ LineCheck::Verdict LineCheck::substitution(const Line& line) const
     if (!truth)
         return verdict(Verdict::Wrong, Verdict::Substitution,
                        QStringLiteral("Ainda não: %1 não entra neste exercício.").arg(symbol), row);
+    const QString hint = bracketSquared(*line.right, *truth);
     return verdict(Verdict::Wrong, Verdict::Substitution,
-                   QStringLiteral("Ainda não: a conta dá %1, que não é o valor de %2. Confira os números no lugar "
-                                  "de cada símbolo.")
-                       .arg(Notation::plain(*value), symbol),
+                   QStringLiteral("Ainda não: a conta dá %1, que não é o valor de %2. %3")
+                       .arg(Notation::plain(*value), symbol,
+                            hint.isEmpty() ? QStringLiteral("Confira os números no lugar de cada símbolo.") : hint),
                    row);
 }
 
@@ -377,8 +443,14 @@ LineCheck::Verdict LineCheck::relation(const Line& line) const
                                row);
         }
     }
-    if (holds(line))
+    if (holds(line)) {
+        if (identity(line))
+            return verdict(Verdict::Wrong, Verdict::Relation,
+                           QStringLiteral("Ainda não: essa igualdade vale para quaisquer valores, e por isso não "
+                                          "relaciona as grandezas do exercício. Parta de uma fórmula do tópico."),
+                           row);
         return verdict(Verdict::Right, Verdict::Relation, QStringLiteral("Certo: essa relação vale."), row);
+    }
     // Some of this exercise's values in place of their symbols: right if it holds for them.
     bool numbers = false;
     for (const Expression* e : {&line.left, &*line.right}) {
@@ -400,97 +472,4 @@ LineCheck::Verdict LineCheck::relation(const Line& line) const
                    QStringLiteral("Ainda não: essa relação não vale para os valores deste exercício.")
                        + (hint.isEmpty() ? QString() : u' ' + hint),
                    row);
-}
-
-// The usual slips, tried one at a time on the line as written: the first one that makes
-// it hold is named.
-QString LineCheck::slip(const Line& line) const
-{
-    auto tryOn = [&](bool leftSide, auto&& change) -> bool {
-        const Expression& side = leftSide ? line.left : *line.right;
-        for (std::size_t i = 0; i < side.nodes.size(); ++i) {
-            Line copy = line;
-            Expression& e = leftSide ? copy.left : *copy.right;
-            if (change(e, i) && holds(copy))
-                return true;
-        }
-        return false;
-    };
-    auto bothSides = [&](auto&& change) { return tryOn(true, change) || tryOn(false, change); };
-    if (bothSides([](Expression& e, std::size_t i) {
-            if (e.nodes[i].kind != Node::Divide)
-                return false;
-            std::swap(e.nodes[i].left, e.nodes[i].right);
-            return true;
-        }))
-        return QStringLiteral("A fração parece estar de cabeça para baixo: confira o numerador e o denominador.");
-    if (bothSides([](Expression& e, std::size_t i) {
-            Node& n = e.nodes[i];
-            if (n.kind != Node::Divide && n.kind != Node::Multiply)
-                return false;
-            n.kind = n.kind == Node::Divide ? Node::Multiply : Node::Divide;
-            return true;
-        }))
-        return QStringLiteral("Confira o que multiplica e o que divide.");
-    if (bothSides([](Expression& e, std::size_t i) {
-            Node& n = e.nodes[i];
-            if (n.kind == Node::Add || n.kind == Node::Subtract) {
-                n.kind = n.kind == Node::Add ? Node::Subtract : Node::Add;
-                return true;
-            }
-            if (n.kind == Node::Negate) {
-                n = e.nodes[std::size_t(n.left)];
-                return true;
-            }
-            if (n.kind == Node::Symbol) {
-                // A copy first: growing the vector moves `n`.
-                const Node symbol = n;
-                e.nodes.push_back(symbol);
-                e.nodes[i] = {Node::Negate, 0, -1, int(e.nodes.size()) - 1, -1};
-                return true;
-            }
-            return false;
-        }))
-        return QStringLiteral("Confira um sinal.");
-    // A ½ or a 2 missing from any term, or from a whole side.
-    for (long double k : {2.0L, 0.5L}) {
-        if (bothSides([k](Expression& e, std::size_t i) {
-                const Node term = e.nodes[i];
-                if (term.kind == Node::Number)
-                    return false;
-                e.nodes.push_back(term);
-                e.nodes.push_back({Node::Number, k});
-                e.nodes[i] = {Node::Multiply, 0, -1, int(e.nodes.size()) - 2, int(e.nodes.size()) - 1};
-                return true;
-            }))
-            return QStringLiteral("Falta um ½ ou um 2?");
-    }
-    if (bothSides([](Expression& e, std::size_t i) {
-            Node& n = e.nodes[i];
-            if (n.kind == Node::Power) {
-                n = e.nodes[std::size_t(n.left)];
-                return true;
-            }
-            if (n.kind == Node::Root) {
-                n = e.nodes[std::size_t(n.left)];
-                return true;
-            }
-            if (n.kind != Node::Symbol)
-                return false;
-            const Node symbol = n;
-            e.nodes.push_back(symbol);
-            e.nodes.push_back({Node::Number, 2});
-            e.nodes[i] = {Node::Power, 0, -1, int(e.nodes.size()) - 2, int(e.nodes.size()) - 1};
-            return true;
-        }))
-        return QStringLiteral("Esqueceu um quadrado ou uma raiz?");
-    for (bool leftSide : {true, false}) {
-        Line copy = line;
-        Expression& e = leftSide ? copy.left : *copy.right;
-        e.nodes.push_back({Node::Root, 0, -1, e.root, -1});
-        e.root = int(e.nodes.size()) - 1;
-        if (holds(copy))
-            return QStringLiteral("Esqueceu um quadrado ou uma raiz?");
-    }
-    return {};
 }

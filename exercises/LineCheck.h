@@ -11,7 +11,8 @@
 // - a given, "V = 72 km/h": a symbol of the topic and that quantity's value in any unit
 //   of its kind (within 1 %);
 // - a relation, "t = (S − S₀)/V": it holds for every symbol's true value in this
-//   exercise and in three more drawn from the same statement, so a coincidence fails;
+//   exercise and in three more drawn from the same statement, so a coincidence fails,
+//   and not for values that solve nothing, so an identity ("V·t = t·V") fails too;
 // - a substitution, "t = (910 − 290)/10,4": numbers that give the symbol's value;
 // - the answer, "t = 59,6 s": judged as the single answer is, and it ends the exercise.
 // True values are the page's own: the givens in its units, the rest from its solver.
@@ -44,19 +45,29 @@ public:
     const std::vector<std::vector<std::optional<long double>>>& solutions() const { return m_solutions; }
     // Whether both sides of a read line agree for every solution.
     bool holds(const LineReader::Line& line) const;
+    // Whether they agree whatever the values: with each symbol moved off every solution by a
+    // factor of its own, as no relation between quantities would.
+    bool identity(const LineReader::Line& line) const;
+    // The symbol whose name differs from this one's in case alone ("r" for "R"), -1 for none.
+    int otherCase(int symbol) const;
 
 private:
     std::vector<std::optional<long double>> valuesOf(const Exercise& exercise) const;
     std::optional<Verdict> valueLine(QStringView lhs, QStringView rhs) const;
     Verdict relation(const LineReader::Line& line) const;
     Verdict substitution(const LineReader::Line& line) const;
+    bool relates(const LineReader::Line& line) const;
     QString slip(const LineReader::Line& line) const;
+    QString bracketSquared(const LineReader::Expression& e, long double truth) const;
     QString suggestion(const QString& unknown) const;
+    QString bothCases(int symbol, int other) const;
 
     const Exercise* m_exercise;
     LineReader::Symbols m_symbols;
     std::vector<const Row*> m_rows;
     std::vector<std::vector<std::optional<long double>>> m_solutions;
+    // The relation has a square: one forgotten on a whole bracket is a slip worth naming.
+    bool m_squares = false;
 };
 
 // How a given's unit turns into the page's: "divida por 3,6", "multiplique por 1000",

@@ -1,14 +1,16 @@
 #include "exercises/LineReader.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
 // A reader of our own, not muparser: what students write is not a programming language.
 // A decimal comma beside a comma that is no separator, products without a sign ("Vt",
 // "2at²", "m g h") split into the topic's symbols by the longest match, subscripts typed
-// four ways ("S0", "So", "S₀", "Sₒ"), "Δs" typed "DeltaS" or "dS", "x" a product only
-// where the topic has no symbol x, superscript powers, "√(…)", "raiz(…)", "sen", "tg",
-// 80-bit values throughout, and a sentence that says where a line stopped making sense.
+// four ways ("S0", "So", "S₀", "Sₒ"), "Δs" typed "DeltaS" or "dS", "v" for "V" where the
+// topic has no v, "x" a product only where it has no symbol x, superscript powers, "√(…)",
+// "raiz(…)", "sen", "tg", 80-bit values throughout, and a sentence that says where a line
+// stopped making sense.
 // muparser's grammar has none of these; the pre-processor it would need is a parser.
 
 namespace LineReader {
@@ -42,6 +44,17 @@ bool letterLike(QChar c)
     return c.isLetter() || isSubscript(c);
 }
 
+// The spelling with its first letter in the other case ("v₀" for "V₀"); itself when that
+// is no Latin letter (µ, π, ƒ have no other case a keyboard types for them).
+QString otherCase(const QString& spelling)
+{
+    if (spelling.isEmpty() || spelling[0].unicode() >= 128 || !spelling[0].isLetter())
+        return spelling;
+    QString out = spelling;
+    out[0] = out[0].isUpper() ? out[0].toLower() : out[0].toUpper();
+    return out;
+}
+
 }
 
 Symbols::Symbols(std::span<const Row> rows)
@@ -58,7 +71,7 @@ int Symbols::add(const QString& symbol)
     }
     const int index = size();
     m_names.push_back(symbol);
-    spell(symbol, index, true);
+    spell(symbol, index, Own);
     const bool delta = symbol.startsWith(u'Δ');
     const QString body = delta ? symbol.mid(1) : symbol;
     // The body as typed without subscripts, and with a zero typed as the letter o.
@@ -72,43 +85,43 @@ int Symbols::add(const QString& symbol)
                << QString(body).replace(QChar(0x2080), QChar(0x2092));
     }
     if (delta) {
+        // "dS" and "ds" are both a change: the case of a delta's body is never read.
         QStringList cased;
-        for (const QString& b : bodies) {
-            cased << b;
-            if (!b.isEmpty())
-                cased << (b[0].isUpper() ? b[0].toLower() : b[0].toUpper()) + b.mid(1);
-        }
+        for (const QString& b : bodies)
+            cased << b << otherCase(b);
         for (const QString& head : {QStringLiteral("Δ"), QStringLiteral("Delta"), QStringLiteral("delta"),
                                     QStringLiteral("d"), QStringLiteral("D")}) {
             for (const QString& b : cased)
-                spell(head + b, index, false);
+                spell(head + b, index, Typed);
         }
     } else {
         for (const QString& b : bodies)
-            spell(b, index, false);
+            spell(b, index, Typed);
+        // A student's "v" for the book's "V": read so unless the topic has a v too.
+        for (const QString& b : bodies)
+            spell(otherCase(b), index, OtherCase);
     }
     return index;
 }
 
-void Symbols::spell(const QString& spelling, int symbol, bool own)
+void Symbols::spell(const QString& spelling, int symbol, Standing standing)
 {
     // An empty spelling would match everywhere and read nothing.
     if (spelling.isEmpty())
         return;
-    for (auto it = m_spellings.begin(); it != m_spellings.end(); ++it) {
-        if (it->text != spelling)
+    for (Spelling& s : m_spellings) {
+        if (s.text != spelling)
             continue;
-        if (it->symbol == symbol || it->own)
-            return;
-        if (own) {
-            *it = {spelling, symbol, true};
-            return;
-        }
-        // Two symbols typed the same way: neither is read from it.
-        it->symbol = -1;
+        if (s.symbol == symbol)
+            s.standing = std::max(s.standing, standing);
+        else if (standing > s.standing)
+            s = {spelling, symbol, standing};
+        else if (standing == s.standing)
+            // Two symbols typed the same way: neither is read from it.
+            s.symbol = -1;
         return;
     }
-    m_spellings.push_back({spelling, symbol, own});
+    m_spellings.push_back({spelling, symbol, standing});
 }
 
 std::optional<std::pair<int, int>> Symbols::longest(QStringView text) const

@@ -12,8 +12,9 @@
 namespace LineReader {
 
 // The symbols a line may use, with the spellings a keyboard types for them: "S₀" is also
-// "S0", "So" and "Sₒ"; "Δs" is also "DeltaS", "dS" and "ΔS". A spelling that could be two
-// symbols belongs to the one spelt so, or to none.
+// "S0", "So" and "Sₒ"; "Δs" is also "DeltaS", "dS" and "ΔS"; "V" is also "v" where the
+// topic has no v. A spelling that could be two symbols belongs to the one spelt so, then to
+// the one typed so, a letter in the other case last; two of the same standing, to none.
 class Symbols
 {
 public:
@@ -29,14 +30,16 @@ public:
     bool has(QStringView spelling) const;
 
 private:
-    void spell(const QString& spelling, int symbol, bool own);
+    // How firmly a spelling belongs to its symbol.
+    enum Standing : unsigned char { OtherCase, Typed, Own };
+    void spell(const QString& spelling, int symbol, Standing standing);
 
     std::vector<QString> m_names;
     struct Spelling
     {
         QString text;
         int symbol;
-        bool own;
+        Standing standing;
     };
     std::vector<Spelling> m_spellings;
 };

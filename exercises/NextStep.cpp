@@ -3,12 +3,75 @@
 #include "engine/WorkingText.h"
 #include "exercises/Notation.h"
 
+#include <cmath>
+#include <functional>
+
 namespace {
 
-QString withUnit(const QString& number, const char* unit)
+// Figures a converted given keeps beyond the statement's, at most: enough for any working.
+constexpr int mostExtraFigures = 6;
+
+// A given's value in the page's unit as a book writes it: as the statement printed it, or
+// converted with `extra` figures more than the statement gave, the zeros that add nothing
+// left out ("72 km/h" is "20 m/s", "51,1 km/h" is "14,19 m/s").
+QString quoted(const Given& g, int extra)
 {
-    const QString u = QString::fromUtf8(unit);
-    return u.isEmpty() ? number : number + QChar(0x00A0) + u;
+    if (!g.converted())
+        return Notation::number({g.plain, g.shown, g.figures});
+    const long double value = g.inRow.value();
+    const int most = std::max(g.figures, 1) + extra;
+    const long double kept = Figures::rounded(value, most).value.value();
+    int figures = 1;
+    while (figures < most && Figures::rounded(value, figures).value.value() != kept)
+        ++figures;
+    return Notation::number(Figures::rounded(value, figures));
+}
+
+// The unit a given's line is in: the page's, or the one its statement measures in where
+// the page shows none.
+QString unitOf(const Given& g)
+{
+    return g.rowUnit ? QString::fromUtf8(g.rowUnit->name) : QString::fromUtf8(g.row->unit);
+}
+
+// The working with the text each field shows replaced, so that its substitution quotes the
+// numbers so. A node's operands come before it, so each step's root is the last of its tree.
+Working quoting(const Working& w, const std::function<QString(const Working::Node&)>& shown)
+{
+    int last = -1;
+    for (const Working::Step& s : w.steps())
+        last = std::max(last, s.root);
+    Working out;
+    for (int i = 0; i <= last; ++i) {
+        const Working::Node& n = w.node(i);
+        if (n.op == Working::Op::Field)
+            out.field(n.name, shown(n), n.value);
+        else if (n.op == Working::Op::Constant)
+            out.constant(n.name, n.value);
+        else
+            out.operation(n.op, n.left, n.right, n.value);
+    }
+    for (const Working::Step& s : w.steps()) {
+        out.begin(s.target);
+        if (s.textbook)
+            out.textbook(s.textbook);
+        out.wrote(s.root, s.written);
+    }
+    return out;
+}
+
+// A substitution whose numbers give the working's value by more than 0,1 % off.
+bool strays(const LineCheck& check, const QStringList& step, const Row* target)
+{
+    const int s = check.symbolOf(target);
+    if (step.size() < 3 || s < 0 || !check.solutions().front()[std::size_t(s)])
+        return false;
+    const long double truth = *check.solutions().front()[std::size_t(s)];
+    const LineReader::Line read = LineReader::read(step[step.size() - 2], check.symbols());
+    if (!read.right)
+        return true;
+    const auto value = LineReader::evaluate(*read.right, check.solutions().front());
+    return !value || std::fabs(*value - truth) > 1e-3L * std::fabs(truth);
 }
 
 }
@@ -26,8 +89,36 @@ NextStep::NextStep(const LineCheck& check)
     bool converts = false;
     for (const Given& g : ex.givens)
         converts = converts || g.converted();
+    const RowTable rows(ex.topic->rows);
+    const std::vector<QStringList> lines = WorkingText::steps(ex.working, rows, u',');
+    const std::vector<Working::Step>& done = ex.working.steps();
+    // The givens as their lines write them, and the substitutions with those numbers: a
+    // figure more than the statement's for a converted value, more while a substitution
+    // strays from the working's value by more than 0,1 %.
+    std::vector<QString> numbers;
+    std::vector<QStringList> substituted;
+    for (int extra = 1; extra <= mostExtraFigures; ++extra) {
+        numbers.clear();
+        for (const Given& g : ex.givens)
+            numbers.push_back(quoted(g, extra));
+        const Working inNumbers = quoting(ex.working, [&](const Working::Node& n) {
+            for (std::size_t i = 0; i < ex.givens.size(); ++i) {
+                if (qstrcmp(ex.givens[i].row->field, n.name) == 0)
+                    // Spaced as the working spaces its products, so that it binds as one.
+                    return QString(numbers[i]).replace(QChar(Notation::unitSpace), u' ');
+            }
+            return n.shown;
+        });
+        substituted = WorkingText::steps(inNumbers, rows, u',');
+        bool close = true;
+        for (std::size_t i = 0; i < substituted.size() && i < done.size(); ++i)
+            close = close && !strays(check, substituted[i], rows.find(done[i].target));
+        if (close)
+            break;
+    }
     bool first = true;
-    for (const Given& g : ex.givens) {
+    for (std::size_t i = 0; i < ex.givens.size(); ++i) {
+        const Given& g = ex.givens[i];
         const QString s = symbol(g.row);
         Step step{Kind::Given, g.row, {}, {}, {}};
         step.what = converts ? QStringLiteral("Escreva os dados no SI, começando por %1.").arg(s)
@@ -37,16 +128,13 @@ NextStep::NextStep(const LineCheck& check)
         first = false;
         if (g.converted()) {
             step.how = QStringLiteral("%1 = %2; %3.").arg(s, g.text(), conversionHow(g));
-            step.line = s + QStringLiteral(" = ") + withUnit(Notation::plain(g.inRow.value()), g.row->unit);
+            step.line = s + QStringLiteral(" = ") + Notation::withUnit(numbers[i], unitOf(g));
         } else {
             step.how = QStringLiteral("%1 = %2, como diz o enunciado.").arg(s, g.text());
             step.line = s + QStringLiteral(" = ") + g.text();
         }
         m_steps.push_back(step);
     }
-    const RowTable rows(ex.topic->rows);
-    const std::vector<QStringList> lines = WorkingText::steps(ex.working, rows, u',');
-    const std::vector<Working::Step>& done = ex.working.steps();
     for (std::size_t i = 0; i < lines.size() && i < done.size(); ++i) {
         const QStringList& l = lines[i];
         if (l.size() < 3)
@@ -59,10 +147,10 @@ NextStep::NextStep(const LineCheck& check)
                            QStringLiteral("Parta de %1 e isole %2.").arg(start, s), formula});
         m_steps.push_back({Kind::Substitution, target, QStringLiteral("Ponha os valores no lugar dos símbolos."),
                            QStringLiteral("Em %1, troque cada símbolo pelo seu valor.").arg(formula),
-                           l[l.size() - 2]});
+                           substituted[i][l.size() - 2]});
         if (target && target != ex.asked)
             m_steps.push_back({Kind::Value, target, QStringLiteral("Escreva o valor de %1.").arg(s),
-                               QStringLiteral("Faça a conta de %1.").arg(l[l.size() - 2]), l.last()});
+                               QStringLiteral("Faça a conta de %1.").arg(substituted[i][l.size() - 2]), l.last()});
     }
     const QString asked = symbol(ex.asked);
     m_steps.push_back({Kind::Answer, ex.asked, QStringLiteral("Faça a conta e escreva a resposta, com a unidade."),

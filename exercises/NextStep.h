@@ -7,7 +7,8 @@
 
 // The notebook's lines and its "Próximo passo": the solution as a book writes it (the
 // givens in the formula's units, the relation solved for what is asked, the
-// substitution, the answer), asked for one step at a time. Each press on the same step
+// substitution with the numbers as the statement and the given lines print them, the
+// answer), asked for one step at a time. Each press on the same step
 // is more direct: what to do, then how, then the line itself. A step written right,
 // by the student or by the help, is not asked for again.
 class NextStep

@@ -6,8 +6,10 @@
 #include "engine/WorkingText.h"
 #include "exercises/LineCheck.h"
 #include "exercises/NextStep.h"
+#include "exercises/Notation.h"
 
 #include <QElapsedTimer>
+#include <QRegularExpression>
 #include <QTest>
 
 using Verdict = LineCheck::Verdict;
@@ -61,6 +63,74 @@ std::vector<LineReader::Line> inversions(const LineReader::Line& line)
     return out;
 }
 
+// One row per topic with problems: its button.
+void everyTopic()
+{
+    QTest::addColumn<QString>("button");
+    for (const ProblemCatalogue::Area& area : ProblemCatalogue::areas()) {
+        for (const Problems::TopicProblems& p : area.problems)
+            QTest::newRow(p.button) << QString::fromLatin1(p.button);
+    }
+}
+
+// The line with each symbol whose name has no twin in the other case written in the other
+// case: "s = s₀ + v · t".
+QString inOtherCase(const QString& line, const LineCheck& check)
+{
+    QString out = line;
+    for (qsizetype i = 0; i < out.size(); ++i) {
+        if (i > 0 && out[i - 1].isLetterOrNumber())
+            continue;
+        const auto s = check.symbols().longest(QStringView(out).mid(i));
+        if (!s)
+            continue;
+        if (check.otherCase(s->first) < 0 && out[i].unicode() < 128 && out[i].isLetter())
+            out[i] = out[i].isUpper() ? out[i].toLower() : out[i].toUpper();
+        i += s->second - 1;
+    }
+    return out;
+}
+
+// The line with its first value squared in powers of ten, in brackets, with or without
+// the square: "d = √(9 · 10⁹ · 2,01 · 10⁻⁶ / 79 000)" has none, "P = (1,27 · 10^2)² / 3,33"
+// one. Empty when no value is squared.
+QString squaredInPowers(const QString& line, bool square)
+{
+    static const QRegularExpression value(QStringLiteral("(\\d[\\d\\x{202F}]*(?:,\\d+)?)²"));
+    const QRegularExpressionMatch m = value.match(line);
+    if (!m.hasMatch())
+        return {};
+    const double v = m.captured(1).remove(QChar(0x202F)).replace(u',', u'.').toDouble();
+    const int e = int(std::floor(std::log10(v)));
+    const QString mantissa = QString::number(v / std::pow(10.0, e), 'g', 12).replace(u'.', u',');
+    return line.left(m.capturedStart()) + QStringLiteral("(%1 · 10^%2)").arg(mantissa).arg(e)
+        + (square ? QStringLiteral("²") : QString()) + line.mid(m.capturedEnd());
+}
+
+// Whether the line has the number whole: not the start of a longer one ("15,83" of
+// "15,8333333333333"), nor the end of one.
+bool quotes(const QString& line, const QString& number)
+{
+    auto inNumber = [](QChar c) { return c.isDigit() || c == u',' || c == QChar(0x202F); };
+    for (qsizetype at = line.indexOf(number); at >= 0; at = line.indexOf(number, at + 1)) {
+        const qsizetype end = at + number.size();
+        if ((at == 0 || !inNumber(line[at - 1])) && (end == line.size() || !inNumber(line[end])))
+            return true;
+    }
+    return false;
+}
+
+// An exercise of the topic at the level, the first the numbers from 1 draw.
+Exercise drawn(const QString& button, Level level)
+{
+    for (std::uint32_t n = 1; n < 50; ++n) {
+        Exercise ex = ExerciseGenerator::make(button, level, n, 1);
+        if (ex.valid)
+            return ex;
+    }
+    return {};
+}
+
 }
 
 class TestNotebook : public QObject
@@ -75,6 +145,18 @@ private slots:
     void ladderWords();
     void hostile_data();
     void hostile();
+    void identities_data() { everyTopic(); }
+    void identities();
+    void otherCase_data() { everyTopic(); }
+    void otherCase();
+    void caseRows_data();
+    void caseRows();
+    void bracketSquare_data();
+    void bracketSquare();
+    void bracketRows_data();
+    void bracketRows();
+    void ladderNumbers_data() { everyTopic(); }
+    void ladderNumbers();
 };
 
 void TestNotebook::everyStatement_data()
@@ -195,6 +277,9 @@ void TestNotebook::studentSyntax_data()
     QTest::newRow("times for over") << QString::fromUtf8("t = (S − S₀)·V") << wrong << QString::fromUtf8("multiplica e o que divide");
     QTest::newRow("square") << QString::fromUtf8("S = S₀ + V²·t") << wrong << QString::fromUtf8("quadrado ou uma raiz");
     QTest::newRow("given in a sum") << QString::fromUtf8("S - S0 = V·t + 0") << right << QString();
+    QTest::newRow("S = S") << QString::fromUtf8("S = S") << wrong << QString::fromUtf8("quaisquer valores");
+    QTest::newRow("commuted") << QString::fromUtf8("V·t = t·V") << wrong << QString::fromUtf8("quaisquer valores");
+    QTest::newRow("sum twice") << QString::fromUtf8("S + S₀ = S₀ + S") << wrong << QString::fromUtf8("quaisquer valores");
     QTest::newRow("no equals") << QString::fromUtf8("S0 + V·t") << unreadable << QString::fromUtf8("“=”");
     QTest::newRow("not a symbol") << QString::fromUtf8("d = V·t") << wrong << QString::fromUtf8("não há símbolo d");
     QTest::newRow("bracket") << QString::fromUtf8("t = (S − S₀))/V") << unreadable << QString::fromUtf8("Não entendi a partir de “)");
@@ -291,6 +376,222 @@ void TestNotebook::hostile()
     QVERIFY(clock.elapsed() < 500);
     QVERIFY2(v.kind != Verdict::Right, qPrintable(v.feedback));
     QVERIFY(line.trimmed().isEmpty() ? v.kind == Verdict::Empty : !v.feedback.isEmpty());
+}
+
+// A line true whatever the values relates nothing: never a right relation, on any topic,
+// while the topic's own relation stays right (everyStatement).
+void TestNotebook::identities()
+{
+    QFETCH(QString, button);
+    const Exercise ex = drawn(button, Level::Conversions);
+    QVERIFY(ex.valid);
+    const LineCheck check(ex);
+    std::vector<QString> valued;
+    for (int i = 0; i < check.symbols().size(); ++i) {
+        const auto v = check.solutions().front()[std::size_t(i)];
+        if (v && *v != 0)
+            valued.push_back(check.symbols().name(i));
+    }
+    QVERIFY(valued.size() >= 2);
+    const QString a = valued[0], b = valued[1];
+    const QStringList lines = WorkingText::steps(ex.working, RowTable(ex.topic->rows), u',').front();
+    const QString formula = lines[lines.size() - 3];
+    const QString rhs = formula.mid(formula.indexOf(u'=') + 1).trimmed();
+    for (const QString& line : {a + QStringLiteral(" = ") + a, a + u'·' + b + QStringLiteral(" = ") + b + u'·' + a,
+                                QStringLiteral("(%1 + %2)/%2 = %1/%2 + 1").arg(a, b),
+                                QStringLiteral("(%1) · 2 = %1 + %1").arg(rhs)}) {
+        const Verdict v = check.check(line);
+        QVERIFY2(v.kind == Verdict::Wrong && v.feedback.startsWith(QStringLiteral("Ainda não"))
+                     && v.feedback.contains(QStringLiteral("quaisquer valores")),
+                 qPrintable(describe(ex, line, v)));
+    }
+}
+
+// A letter in the other case is the topic's symbol where the topic has no symbol so
+// spelt; where it has, the line is read as written and the hint names both.
+void TestNotebook::otherCase()
+{
+    QFETCH(QString, button);
+    for (Level level : {Level::Formula, Level::Conversions}) {
+        const Exercise ex = drawn(button, level);
+        QVERIFY(ex.valid);
+        const LineCheck check(ex);
+        const QStringList lines = WorkingText::steps(ex.working, RowTable(ex.topic->rows), u',').front();
+        const QString relation = inOtherCase(lines[lines.size() - 3], check);
+        const Verdict r = check.check(relation);
+        QVERIFY2(r.kind == Verdict::Right, qPrintable(describe(ex, relation, r)));
+        for (const Given& g : ex.givens) {
+            const int s = check.symbolOf(g.row);
+            const QString name = check.symbols().name(s);
+            if (name[0].unicode() >= 128 || !name[0].isLetter())
+                continue;
+            const QString swapped = (name[0].isUpper() ? name[0].toLower() : name[0].toUpper()) + name.mid(1);
+            const QString line = swapped + QStringLiteral(" = ") + g.text();
+            const Verdict v = check.check(line);
+            const int twin = check.otherCase(s);
+            if (twin < 0) {
+                QVERIFY2(v.kind == Verdict::Right && v.row == g.row, qPrintable(describe(ex, line, v)));
+                continue;
+            }
+            QCOMPARE(check.symbols().name(twin), swapped);
+            QVERIFY2(v.kind == Verdict::Wrong && v.row != g.row, qPrintable(describe(ex, line, v)));
+            if (&ex.topic->rows[std::size_t(twin)] != ex.asked && check.solutions().front()[std::size_t(twin)])
+                QVERIFY2(v.feedback.contains(QStringLiteral("Neste tópico há")), qPrintable(describe(ex, line, v)));
+        }
+    }
+}
+
+void TestNotebook::caseRows_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("feedback");
+    const int right = Verdict::Right, wrong = Verdict::Wrong;
+    QTest::newRow("PV = nRT") << "ButtonXPMACCorel51" << QStringLiteral("PV = nRT") << right << QString();
+    QTest::newRow("lower-case S") << "ButtonXPMACCorel1" << QString::fromUtf8("s = so + v·t") << right << QString();
+    QTest::newRow("x a symbol") << "ButtonXPMACCorel33" << QStringLiteral("F = kx") << right << QString();
+    QTest::newRow("X a symbol") << "ButtonXPMACCorel33" << QStringLiteral("F = K·X") << right << QString();
+    QTest::newRow("x a product") << "ButtonXPMACCorel1" << QString::fromUtf8("s − s0 = v x t") << right << QString();
+    QTest::newRow("C for c") << "ButtonXPMACCorel97" << QString::fromUtf8("C = m·C") << wrong
+                             << QString::fromUtf8("Neste tópico há C e c: a maiúscula e a minúscula");
+    QTest::newRow("C and c") << "ButtonXPMACCorel97" << QString::fromUtf8("C = M·c") << right << QString();
+    QTest::newRow("r for R") << "ButtonXPMACCorel106" << QString::fromUtf8("I = E/(r + r)") << wrong
+                             << QString::fromUtf8("Neste tópico há R e r");
+}
+
+void TestNotebook::caseRows()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, line);
+    QFETCH(int, kind);
+    QFETCH(QString, feedback);
+    const Exercise ex = drawn(button, Level::Formula);
+    const LineCheck check(ex);
+    const Verdict v = check.check(line);
+    QVERIFY2(int(v.kind) == kind, qPrintable(describe(ex, line, v)));
+    QVERIFY2(v.feedback.contains(feedback), qPrintable(describe(ex, line, v)));
+}
+
+// The topics whose relation squares something.
+void TestNotebook::bracketSquare_data()
+{
+    QTest::addColumn<QString>("button");
+    for (const ProblemCatalogue::Area& area : ProblemCatalogue::areas()) {
+        for (const Problems::TopicProblems& p : area.problems) {
+            if (QString::fromUtf8(Catalogue::topicOfButton(QString::fromLatin1(p.button))->formula).contains(u'²'))
+                QTest::newRow(p.button) << QString::fromLatin1(p.button);
+        }
+    }
+}
+
+// A value squared, written in powers of ten in brackets: right with its square, and with
+// the square forgotten, named as that slip.
+void TestNotebook::bracketSquare()
+{
+    QFETCH(QString, button);
+    int named = 0;
+    for (Level level : {Level::Formula, Level::Conversions}) {
+        for (std::uint32_t n = 1; n <= 12; ++n) {
+            const Exercise ex = ExerciseGenerator::make(button, level, n, 1);
+            if (!ex.valid)
+                continue;
+            const LineCheck check(ex);
+            const NextStep help(check);
+            for (const NextStep::Step& step : help.steps()) {
+                if (step.kind != NextStep::Kind::Substitution || squaredInPowers(step.line, true).isEmpty())
+                    continue;
+                const QString kept = squaredInPowers(step.line, true);
+                const Verdict right = check.check(kept);
+                QVERIFY2(right.kind == Verdict::Right, qPrintable(describe(ex, kept, right)));
+                const QString forgotten = squaredInPowers(step.line, false);
+                const Verdict v = check.check(forgotten);
+                // A square that moves the result by less than the 1 % a substitution is
+                // given (0,99², or a small term beside a large one) is not missed.
+                if (v.kind == Verdict::Right)
+                    continue;
+                ++named;
+                QVERIFY2(v.kind == Verdict::Wrong && v.feedback.contains(QStringLiteral("quadrado de um parêntese inteiro")),
+                         qPrintable(describe(ex, forgotten, v)));
+            }
+        }
+    }
+    QVERIFY(named > 0);
+}
+
+void TestNotebook::bracketRows_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("named");
+    // Rearranged relations that square a bracket, the square forgotten.
+    QTest::newRow("Coulomb") << "ButtonXPMACCorel80" << QString::fromUtf8("F = (√(k·Q·q)/d)") << true;
+    QTest::newRow("Torricelli") << "ButtonXPMACCorel9" << QString::fromUtf8("V² = (√(V0² + 2·a·Δs))") << true;
+    QTest::newRow("Joule") << "ButtonXPMACCorel110" << QString::fromUtf8("P = (√R · i)") << true;
+    // A topic whose relation squares nothing is not told of squares.
+    QTest::newRow("no square") << "ButtonXPMACCorel1" << QString::fromUtf8("S·S = (S0 + V·t)") << false;
+}
+
+void TestNotebook::bracketRows()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, line);
+    QFETCH(bool, named);
+    const Exercise ex = drawn(button, Level::Formula);
+    const LineCheck check(ex);
+    const Verdict v = check.check(line);
+    QVERIFY2(v.kind == Verdict::Wrong, qPrintable(describe(ex, line, v)));
+    QVERIFY2(v.feedback.contains(QStringLiteral("quadrado de um parêntese inteiro")) == named,
+             qPrintable(describe(ex, line, v)));
+}
+
+// The ladder quotes the numbers as the statement and its own given lines print them, in
+// the page's units, never the working's fifteen digits, and its substitution stays right.
+void TestNotebook::ladderNumbers()
+{
+    QFETCH(QString, button);
+    static const QRegularExpression book(
+        QString::fromUtf8("−?\\d[\\d\\x{202F}]*(?:,\\d+)?(?: · 10[⁻⁰¹²³⁴⁵⁶⁷⁸⁹]+)?"));
+    static const QRegularExpression longDigits(QStringLiteral("\\d{7}"));
+    for (Level level : {Level::Formula, Level::Conversions}) {
+        for (std::uint32_t n = 1; n <= 8; ++n) {
+            const Exercise ex = ExerciseGenerator::make(button, level, n, 1);
+            if (!ex.valid)
+                continue;
+            const LineCheck check(ex);
+            std::vector<std::pair<int, QString>> quoted;
+            std::vector<int> related;
+            const NextStep help(check);
+            for (const NextStep::Step& step : help.steps()) {
+                const QString line = QString(step.line).replace(QChar(Notation::unitSpace), u' ');
+                QVERIFY2(!line.contains(longDigits), qPrintable(ex.code() + u' ' + line));
+                if (step.kind == NextStep::Kind::Given) {
+                    const auto g = std::find_if(ex.givens.begin(), ex.givens.end(),
+                                                [&](const Given& each) { return each.row == step.row; });
+                    QVERIFY(g != ex.givens.end());
+                    const int s = check.symbolOf(g->row);
+                    if (!g->converted())
+                        QCOMPARE(step.line, check.symbols().name(s) + QStringLiteral(" = ") + g->text());
+                    else
+                        QVERIFY2(line.endsWith(u' ' + Notation::unit(QString::fromUtf8(g->rowUnit->name))), qPrintable(line));
+                    const QRegularExpressionMatch number = book.match(line, line.indexOf(u'=') + 2);
+                    QVERIFY2(number.hasMatch(), qPrintable(line));
+                    quoted.emplace_back(s, number.captured());
+                } else if (step.kind == NextStep::Kind::Relation) {
+                    const LineReader::Line read = LineReader::read(step.line, check.symbols());
+                    for (const LineReader::Node& node : read.right->nodes)
+                        related.push_back(node.symbol);
+                } else if (step.kind == NextStep::Kind::Substitution) {
+                    const Verdict v = check.check(step.line);
+                    QVERIFY2(v.kind == Verdict::Right && v.role == Verdict::Substitution, qPrintable(describe(ex, line, v)));
+                    for (const auto& [symbol, number] : quoted) {
+                        if (std::find(related.begin(), related.end(), symbol) != related.end())
+                            QVERIFY2(quotes(line, number), qPrintable(ex.code() + u' ' + number + QStringLiteral(" not in ") + line));
+                    }
+                }
+            }
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestNotebook)
