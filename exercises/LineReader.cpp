@@ -80,6 +80,9 @@ int Symbols::add(const QString& symbol)
     for (QChar c : body)
         plain += plainSubscript(c);
     bodies << plain;
+    // The books' hooked ƒ (frequency, friction) is an f on a keyboard.
+    if (plain.contains(QChar(0x0192)))
+        bodies << QString(plain).replace(QChar(0x0192), u'f');
     if (body.contains(QChar(0x2080))) {
         bodies << QString(plain).replace(u'0', u'o') << QString(plain).replace(u'0', u'O')
                << QString(body).replace(QChar(0x2080), QChar(0x2092));

@@ -456,6 +456,9 @@ void TestNotebook::caseRows_data()
     QTest::newRow("C for c") << "ButtonXPMACCorel97" << QString::fromUtf8("C = m·C") << wrong
                              << QString::fromUtf8("Neste tópico há C e c: a maiúscula e a minúscula");
     QTest::newRow("C and c") << "ButtonXPMACCorel97" << QString::fromUtf8("C = M·c") << right << QString();
+    QTest::newRow("f for ƒ") << "ButtonXPMACCorel14" << QString::fromUtf8("f = µ·N") << right << QString();
+    QTest::newRow("F for ƒ") << "ButtonXPMACCorel14" << QString::fromUtf8("F = µN") << right << QString();
+    QTest::newRow("f for ƒ, inverted") << "ButtonXPMACCorel14" << QString::fromUtf8("f = N/µ") << wrong << QString();
     QTest::newRow("r for R") << "ButtonXPMACCorel106" << QString::fromUtf8("I = E/(r + r)") << wrong
                              << QString::fromUtf8("Neste tópico há R e r");
 }
