@@ -5,6 +5,7 @@
 
 #include "app/Application.h"
 #include "app/CommandLine.h"
+#include "app/FontConfigWarmUp.h"
 #include "app/TfrmAbout.h"
 #include "app/TfrmMain.h"
 
@@ -106,6 +107,7 @@ int run(int& argc, char** argv, const std::function<void(QWidget*)>& created)
         if (const std::optional<int> done = CommandLine::run(argc, argv))
             return *done;
     }
+    FontConfigWarmUp::start();
     TApplication app(argc, argv);
     // The title the desktop shows for the program (its taskbar entry).
     app.setApplicationName(QStringLiteral("Tavensa 2002"));

@@ -4,6 +4,7 @@
 #include "app/Application.h"
 #include "app/EquationPages.h"
 #include "app/ExerciseWindow.h"
+#include "app/FontConfigWarmUp.h"
 #include "app/Fonts.h"
 #include "app/GraphWindow.h"
 #include "app/KeyboardNavigation.h"
@@ -67,8 +68,9 @@ TfrmMain::TfrmMain(QWidget* parent)
     , ui(std::make_unique<Ui::TfrmMain>())
 {
     ui->setupUi(this);
-    // The menu bar measures its items whenever its font changes; it is given the menus'
-    // font before the window's own font reaches it.
+    // The menu bar measures its items whenever its font changes: the first text measured.
+    // It is given the menus' font before the window's own font reaches it.
+    FontConfigWarmUp::wait();
     ui->MainMenu1->setFont(Fonts::menuFont());
     Fonts::applyPixelSizes(this);
     // The two page controls hide their tab rows: the topic lists under the area bar,
