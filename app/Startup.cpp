@@ -20,7 +20,7 @@ namespace {
 // Qt decodes PNG itself, but a reader that finds no plugin claiming "png" first asks every
 // image format plugin installed whether it reads PNG, loading them all with the libraries
 // they need (TIFF, WebP, SVG, ...) on the first picture. This plugin claims PNG and hands
-// the decoding to Qt's own PNG reader, so the windows' pictures load only the JPEG plugin.
+// the decoding to Qt's own PNG reader, so the windows' pictures (all PNG) load no plugin.
 class PngReader : public QImageIOHandler
 {
 public:
