@@ -12,6 +12,7 @@
 #include <QIcon>
 #include <QImageIOPlugin>
 #include <QImageReader>
+#include <QPixmap>
 #include <QtPlugin>
 #include <memory>
 
@@ -113,8 +114,9 @@ int run(int& argc, char** argv, const std::function<void(QWidget*)>& created)
     app.setApplicationName(QStringLiteral("Tavensa 2002"));
     app.setDesktopFileName(QStringLiteral("br.com.tavensa.Velquora"));
     // One size: the desktop scales it for its title bars and task lists, and each file
-    // more would be read before the first frame.
-    app.setWindowIcon(QIcon(QStringLiteral(":/icons/velquora_48.png")));
+    // more would be read before the first frame. Given as a picture, not a file name: for
+    // a file name Qt first looks for an icon engine plugin that reads its kind of file.
+    app.setWindowIcon(QIcon(QPixmap(QStringLiteral(":/icons/velquora_48.png"))));
     TfrmMain frmMain;
     TfrmAbout frmAbout(&frmMain);
     frmMain.setAboutWindow(&frmAbout);
