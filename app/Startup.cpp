@@ -5,12 +5,14 @@
 
 #include "app/Application.h"
 #include "app/CommandLine.h"
+#include "app/FontConfigWarmUp.h"
 #include "app/TfrmAbout.h"
 #include "app/TfrmMain.h"
 
 #include <QIcon>
 #include <QImageIOPlugin>
 #include <QImageReader>
+#include <QPixmap>
 #include <QtPlugin>
 #include <memory>
 
@@ -19,7 +21,7 @@ namespace {
 // Qt decodes PNG itself, but a reader that finds no plugin claiming "png" first asks every
 // image format plugin installed whether it reads PNG, loading them all with the libraries
 // they need (TIFF, WebP, SVG, ...) on the first picture. This plugin claims PNG and hands
-// the decoding to Qt's own PNG reader, so the windows' pictures load only the JPEG plugin.
+// the decoding to Qt's own PNG reader, so the windows' pictures (all PNG) load no plugin.
 class PngReader : public QImageIOHandler
 {
 public:
@@ -106,13 +108,15 @@ int run(int& argc, char** argv, const std::function<void(QWidget*)>& created)
         if (const std::optional<int> done = CommandLine::run(argc, argv))
             return *done;
     }
+    FontConfigWarmUp::start();
     TApplication app(argc, argv);
     // The title the desktop shows for the program (its taskbar entry).
     app.setApplicationName(QStringLiteral("Tavensa 2002"));
     app.setDesktopFileName(QStringLiteral("br.com.tavensa.Velquora"));
     // One size: the desktop scales it for its title bars and task lists, and each file
-    // more would be read before the first frame.
-    app.setWindowIcon(QIcon(QStringLiteral(":/icons/velquora_48.png")));
+    // more would be read before the first frame. Given as a picture, not a file name: for
+    // a file name Qt first looks for an icon engine plugin that reads its kind of file.
+    app.setWindowIcon(QIcon(QPixmap(QStringLiteral(":/icons/velquora_48.png"))));
     TfrmMain frmMain;
     TfrmAbout frmAbout(&frmMain);
     frmMain.setAboutWindow(&frmAbout);

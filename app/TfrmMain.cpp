@@ -4,6 +4,7 @@
 #include "app/Application.h"
 #include "app/EquationPages.h"
 #include "app/ExerciseWindow.h"
+#include "app/FontConfigWarmUp.h"
 #include "app/Fonts.h"
 #include "app/GraphWindow.h"
 #include "app/KeyboardNavigation.h"
@@ -67,8 +68,14 @@ TfrmMain::TfrmMain(QWidget* parent)
     , ui(std::make_unique<Ui::TfrmMain>())
 {
     ui->setupUi(this);
-    // The menu bar measures its items whenever its font changes; it is given the menus'
-    // font before the window's own font reaches it.
+    // The list the window opens on is there from the start; the others are built when
+    // their area is first shown. Building it measures no text, so it is built while the
+    // font configuration is still being read.
+    m_lists = new TopicLists(ui->Menu, this);
+    m_lists->list(ui->TabSheet8);
+    // The menu bar measures its items whenever its font changes: the first text measured.
+    // It is given the menus' font before the window's own font reaches it.
+    FontConfigWarmUp::wait();
     ui->MainMenu1->setFont(Fonts::menuFont());
     Fonts::applyPixelSizes(this);
     // The two page controls hide their tab rows: the topic lists under the area bar,
@@ -82,12 +89,9 @@ TfrmMain::TfrmMain(QWidget* parent)
     m_pages = new EquationPages(ui->Equacoes, ui->pNome, this);
     m_resolution = new Resolution(centralWidget(), *m_pages, m_rows, ui->Resolucao1, this);
     m_conversions = new UnitConversions(*m_pages, m_rows, *m_resolution, this);
-    // The list the window opens on is there from the start; the others are built when
-    // their area is first shown.
-    m_lists = new TopicLists(ui->Menu, this);
     m_keyboard = new KeyboardNavigation(*m_pages, this);
     connect(m_lists, &TopicLists::listBuilt, this, &TfrmMain::connectTopics);
-    m_lists->list(ui->TabSheet8);
+    connectTopics(ui->TabSheet8);
     m_events = new TApplicationEvents(this);
     m_events->setObjectName(QStringLiteral("ApplicationEvents1"));
     m_events->OnException = [this](QObject* sender, const std::exception& e) { ApplicationEvents1Exception(sender, e); };

@@ -60,7 +60,7 @@ void BM_PageBackground(benchmark::State& state)
 {
     TTileImage t;
     t.resize(541, 329);
-    t.setPicture(QPixmap(QStringLiteral(":/pictures/page_background.jpg")));
+    t.setPicture(QPixmap(QStringLiteral(":/pictures/page_background.png")));
     t.setTileImage(true);
     if (t.picture().isNull()) {
         state.SkipWithError("page background picture missing");

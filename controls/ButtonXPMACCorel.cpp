@@ -63,6 +63,26 @@ QImage withoutKey(const QImage& picture, QRgb key)
     return out.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
+// The faces drawn: every button of a skin, cell and size shows the same one, and a topic
+// list is a column of buttons of one size. A window holds a few dozen sizes at most.
+struct FaceKey
+{
+    QString skin;
+    int cell;
+    QSize size;
+    qreal dpr;
+
+    bool operator==(const FaceKey&) const = default;
+};
+
+size_t qHash(const FaceKey& k, size_t seed = 0)
+{
+    return qHashMulti(seed, k.skin, k.cell, k.size.width(), k.size.height(), k.dpr);
+}
+
+QHash<FaceKey, QImage> faces;
+constexpr qsizetype kKeptFaces = 64;
+
 // Program pictures are decoded once and shared by every button that shows them.
 const QImage& resourcePicture(const QString& name, QRgb key, bool twice)
 {
@@ -247,6 +267,11 @@ void TButtonXPMACCorel::mouseDoubleClickEvent(QMouseEvent* e)
 void TButtonXPMACCorel::drawSkinFace(QPainter& p, int cell) const
 {
     const qreal dpr = devicePixelRatioF();
+    const FaceKey key{m_skinName, cell, size(), dpr};
+    if (const auto kept = faces.constFind(key); kept != faces.cend()) {
+        p.drawImage(0, 0, *kept);
+        return;
+    }
     const QImage& skin = picture(m_skinName, kSkinKey, dpr);
     if (skin.isNull())
         return;
@@ -288,6 +313,9 @@ void TButtonXPMACCorel::drawSkinFace(QPainter& p, int cell) const
         piece(box(L + c, T + d, R - c, B - d), box(c, d, W - c, H - d));
     }
     p.drawImage(0, 0, face);
+    if (faces.size() >= kKeptFaces)
+        faces.clear();
+    faces.insert(key, face);
 }
 
 void TButtonXPMACCorel::drawCorelBevel(QPainter& p, const QRect& r, Cell look) const

@@ -1,10 +1,13 @@
 #include "controls/JLAqua.h"
 
+#include "controls/CornerBackground.h"
+
 #include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QImage>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScopeGuard>
 
@@ -414,43 +417,6 @@ void TJLAqua::hideEvent(QHideEvent* e)
     QWidget::hideEvent(e);
 }
 
-bool TJLAqua::sampleBackground(QColor* bg) const
-{
-    QWidget* parent = parentWidget();
-    const QPoint corner = pos();
-
-    // The corner must lie in the part of the parent its ancestors leave visible.
-    QRect visible = parent->rect();
-    QPoint offset;
-    for (const QWidget* w = parent; !w->isWindow() && w->parentWidget(); w = w->parentWidget()) {
-        offset += w->pos();
-        visible &= w->parentWidget()->rect().translated(-offset);
-    }
-    if (!visible.contains(corner))
-        return false;
-
-    // Render that one pixel of what lies under the button: the parent itself, then
-    // the siblings stacked below the button. The button is never drawn, so this
-    // cannot recurse, and the pixel lives on the stack.
-    quint32 pixel = 0;
-    QImage spot(reinterpret_cast<uchar*>(&pixel), 1, 1, 4, QImage::Format_RGB32);
-    const QRegion at(corner.x(), corner.y(), 1, 1);
-    parent->render(&spot, QPoint(), at, QWidget::DrawWindowBackground);
-    for (const QObject* o : parent->children()) {
-        if (o == this)
-            break;
-        auto* w = qobject_cast<QWidget*>(const_cast<QObject*>(o));
-        if (!w || w->isWindow() || w->isHidden() || !w->geometry().contains(corner))
-            continue;
-        QWidget::RenderFlags flags = QWidget::DrawChildren;
-        if (w->autoFillBackground())
-            flags |= QWidget::DrawWindowBackground;
-        w->render(&spot, QPoint(), at.translated(-w->pos()), flags);
-    }
-    *bg = QColor::fromRgb(spot.pixel(0, 0));
-    return true;
-}
-
 QColor TJLAqua::faceColor(const QColor& bg) const
 {
     if (!m_enabled)
@@ -617,10 +583,17 @@ void TJLAqua::drawFocusMark(QPainter& p) const
     p.restore();
 }
 
-QColor TJLAqua::background()
+QColor TJLAqua::background(const QPainter& p, const QRegion& region)
 {
     if (!m_repaintingState || !m_bgKnown) {
-        m_bgRead = sampleBackground(&m_bg);
+        // A repaint for a change of state has Qt paint nothing under the button (see
+        // setState), so only another paint finds the page under it in the window's picture.
+        std::optional<QColor> bg = m_repaintingState ? std::nullopt : CornerBackground::painted(p, this, region);
+        if (!bg)
+            bg = CornerBackground::rendered(this);
+        m_bgRead = bg.has_value();
+        if (bg)
+            m_bg = *bg;
         m_bgKnown = true;
     }
     return m_bgRead ? m_bg : shade(m_backgroundError, 5);
@@ -669,15 +642,16 @@ const QImage& TJLAqua::faceImage(const QColor& bg, const QColor& face)
     return m_faces.front().image;
 }
 
-void TJLAqua::paintEvent(QPaintEvent*)
+void TJLAqua::paintEvent(QPaintEvent* e)
 {
     if (!parentWidget())
         return;
 
-    const QColor bg = background();
+    QPainter p(this);
+    const QColor bg = background(p, e->region());
     const QColor face = faceColor(bg);
 
     // The whole look in one image, drawn now or kept from an earlier paint, copied in
     // one operation.
-    QPainter(this).drawImage(0, 0, faceImage(bg, face));
+    p.drawImage(0, 0, faceImage(bg, face));
 }

@@ -124,8 +124,8 @@ private:
     enum State : quint8 { Normal = 0, Pressed = 1, Hot = 3 };
     void setState(State s);
     void disarm();
-    bool sampleBackground(QColor* bg) const;
-    QColor background();
+    // The colour under the corner, read from the picture being painted where it can be.
+    QColor background(const QPainter& p, const QRegion& region);
     QColor faceColor(const QColor& bg) const;
     void drawShape(QPainter& p, const QColor& bg, const QColor& face) const;
     void drawCaption(QPainter& p, const QColor& bg, const QColor& face) const;

@@ -86,37 +86,46 @@ QString name(const Unit& u)
     return QString::fromUtf8(u.name);
 }
 
-// Every unit's factors, and every unit text a row may show; made on first use.
-struct Index
+// Every unit text a row may show, made on first use. Finding a row's unit reads no factor:
+// a page asks it of each row as it is shown.
+const QHash<QString, RowUnit>& rowUnits()
 {
-    QHash<const Unit*, Factors> factors;
-    QHash<QString, RowUnit> rowUnits;
-};
-
-const Index& index()
-{
-    static const Index made = [] {
-        Index i;
+    static const QHash<QString, RowUnit> made = [] {
+        QHash<QString, RowUnit> units;
         for (const char* none : withoutChoices)
-            i.rowUnits.insert(QString::fromUtf8(none), RowUnit{});
+            units.insert(QString::fromUtf8(none), RowUnit{});
         for (const Kind& k : kindTable) {
+            // A name two kinds share (Hz, rpm) is the first kind's on a row.
             for (const Unit& u : k.units) {
-                i.factors.insert(&u, {decimal(u.times), decimal(u.over), decimal(u.before), decimal(u.after),
-                                      !isOne(u.times) || !isOne(u.over), !isZero(u.before) || !isZero(u.after),
-                                      ExactDecimal::of(u.times), ExactDecimal::of(u.over)});
-                // A name two kinds share (Hz, rpm) is the first kind's on a row.
-                if (!i.rowUnits.contains(name(u)))
-                    i.rowUnits.insert(name(u), RowUnit{&k, &u});
+                if (!units.contains(name(u)))
+                    units.insert(name(u), RowUnit{&k, &u});
             }
         }
-        return i;
+        return units;
+    }();
+    return made;
+}
+
+// Every unit's factors, read from their texts on the first conversion or list of units.
+const QHash<const Unit*, Factors>& factors()
+{
+    static const QHash<const Unit*, Factors> made = [] {
+        QHash<const Unit*, Factors> all;
+        for (const Kind& k : kindTable) {
+            for (const Unit& u : k.units) {
+                all.insert(&u, {decimal(u.times), decimal(u.over), decimal(u.before), decimal(u.after),
+                                !isOne(u.times) || !isOne(u.over), !isZero(u.before) || !isZero(u.after),
+                                ExactDecimal::of(u.times), ExactDecimal::of(u.over)});
+            }
+        }
+        return all;
     }();
     return made;
 }
 
 const Factors& factorsOf(const Unit& u)
 {
-    return *index().factors.constFind(&u);
+    return *factors().constFind(&u);
 }
 
 // A unit as used: a difference drops the offsets.
@@ -183,7 +192,7 @@ std::optional<RowUnit> ofRow(QStringView unitText)
 {
     QString text = unitText.trimmed().toString();
     text.replace(u'°', u'º');
-    const QHash<QString, RowUnit>& known = index().rowUnits;
+    const QHash<QString, RowUnit>& known = rowUnits();
     const auto it = known.constFind(text);
     return it == known.cend() ? std::nullopt : std::optional<RowUnit>(*it);
 }

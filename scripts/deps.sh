@@ -3,7 +3,7 @@
 # back in the tests; ninja-build keeps both cores busy across the libraries' boundaries.
 velquora_packages="cmake ninja-build g++ make qt6-base-dev qt6-base-dev-tools libgl-dev \
 fonts-liberation2 fonts-liberation fonts-comic-neue fonts-dejavu-core libbenchmark-dev \
-qt6-translations-l10n qt6-svg-dev poppler-utils"
+qt6-translations-l10n qt6-svg-dev poppler-utils libfontconfig-dev"
 
 # What CI's other stages add: the package check's tools and the fuzzers' compiler.
 velquora_ci_packages="dpkg-dev desktop-file-utils appstream clang libclang-rt-14-dev libmpfr-dev"

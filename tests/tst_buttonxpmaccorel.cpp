@@ -257,6 +257,8 @@ void TstButtonXPMACCorel::cornersUnstretched_data()
     QTest::newRow("narrow topic") << QSize(148, 25) << int(Button::sMac);
     QTest::newRow("area button") << QSize(49, 29) << int(Button::sMac);
     QTest::newRow("About OK") << QSize(76, 29) << int(Button::sWinXP);
+    // Buttons of one size share a face only within a skin.
+    QTest::newRow("About OK size, Mac skin") << QSize(76, 29) << int(Button::sMac);
 }
 
 void TstButtonXPMACCorel::cornersUnstretched()

@@ -149,6 +149,7 @@ private slots:
     void changesShowAsOnAFreshButton();
     void pressShowsTheBackgroundNowUnderIt();
     void movedButtonShowsTheBackgroundOfItsNewPlace();
+    void cornerIsReadFromTheWindowPicture();
 };
 
 void TstJLAqua::initTestCase()
@@ -643,6 +644,31 @@ void TstJLAqua::movedButtonShowsTheBackgroundOfItsNewPlace()
     // A change of state afterwards keeps to the new place.
     hover(page.button, QPoint(50, 16));
     QCOMPARE(at(page.onScreen(), 0, 0), green);
+    QCOMPARE(page.onScreen(), rgb(page.shot()));
+}
+
+// On the screen the button reads the page under its corner from the window's own picture,
+// to the pixel, and lays nothing else of the window out for it: rendering the pixel would
+// first send every pending resize of the window, a hidden part's too.
+void TstJLAqua::cornerIsReadFromTheWindowPicture()
+{
+    Page page;
+    const QColor red(200, 30, 30);
+    auto* spot = new Backdrop(red, &page.window);
+    spot->setGeometry(QRect(page.button->pos(), QSize(1, 1)));
+    spot->stackUnder(page.button);
+    spot->show();
+    auto* hidden = new QWidget(&page.window);
+    hidden->hide();
+    QVERIFY(hidden->testAttribute(Qt::WA_PendingResizeEvent));
+    QVERIFY(QTest::qWaitForWindowExposed(&page.window));
+    QCoreApplication::processEvents();
+    if (page.onScreen().isNull())
+        QSKIP("the platform keeps no window image");
+    QCOMPARE(at(page.onScreen(), 0, 0), red);
+    QCOMPARE(at(page.onScreen(), 102, 16), TJLAqua::shade(red, 4));
+    QVERIFY(hidden->testAttribute(Qt::WA_PendingResizeEvent));
+    // A picture of the button alone renders the pixel, and finds the same colour.
     QCOMPARE(page.onScreen(), rgb(page.shot()));
 }
 

@@ -13,6 +13,7 @@
 #include "app/DecimalSeparator.h"
 
 #include <QAction>
+#include <QFile>
 #include <QFontDatabase>
 #include <QLineEdit>
 #include <QLocale>
@@ -36,6 +37,7 @@ private slots:
     void cleanup();
 
     void startState();
+    void startLoadsNoImagePlugin();
     void windowFrame();
     void topicLists_data();
     void topicLists();
@@ -96,6 +98,23 @@ void TestMainWindow::startState()
         QVERIFY(m_student->text(f).isEmpty());
     QCOMPARE(QApplication::focusWidget(), m_student->widget("ButtonXPMACCorel1"));
     QCOMPARE(m_student->widget("JLAqua3")->toolTip(), QStringLiteral("Clique para Calcular"));
+}
+
+// Every picture the window shows is a PNG, which Qt reads itself: a JPEG or any other kind
+// among them would load an image format plugin and the library it needs before the first
+// frame.
+void TestMainWindow::startLoadsNoImagePlugin()
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    if (!maps.open(QIODevice::ReadOnly | QIODevice::Text))
+        QSKIP("no map of the process's libraries");
+    QStringList plugins;
+    for (const QString& line : QString::fromLocal8Bit(maps.readAll()).split(u'\n')) {
+        if (line.contains(QStringLiteral("/imageformats/")))
+            plugins << line.section(u' ', -1);
+    }
+    plugins.removeDuplicates();
+    QVERIFY2(plugins.isEmpty(), qPrintable(plugins.join(QStringLiteral(", "))));
 }
 
 void TestMainWindow::windowFrame()

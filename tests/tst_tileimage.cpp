@@ -220,7 +220,7 @@ private slots:
         QTest::addColumn<QByteArray>("format");
         QTest::addColumn<QSize>("size");
         QTest::addColumn<int>("maxColours");
-        QTest::newRow("page") << ":/pictures/page_background.jpg" << QByteArray("jpeg") << QSize(125, 26) << 0;
+        QTest::newRow("page") << ":/pictures/page_background.png" << QByteArray("png") << QSize(125, 26) << 0;
         QTest::newRow("list") << ":/pictures/list_background.png" << QByteArray("png") << QSize(128, 128) << 256;
         QTest::newRow("about") << ":/pictures/about_background.png" << QByteArray("png") << QSize(11, 339) << 0;
     }

@@ -1,9 +1,12 @@
 // Draws the three background tiles of the windows into the directory given as argument:
-//   page_background.jpg   125 x 26, 24-bit JPEG: the equation pages (ruled like notebook paper,
-//                         one rule per 26-pixel variable row)
+//   page_background.png   125 x 26, 24-bit: the equation pages (ruled like notebook paper, one
+//                         rule per 26-pixel variable row). The pages were first drawn on this
+//                         tile as a JPEG (quality 95); it keeps the pixels that JPEG decodes to,
+//                         stored without loss, so that start-up loads no JPEG reader.
 //   list_background.png   128 x 128, 256-colour palette PNG: the topic lists and the area bar
 //   about_background.png  11 x 339: the About window, tiled across it
 // All three are light, so navy, blue and red text stays readable on them.
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QImage>
@@ -94,6 +97,16 @@ QImage aboutStrip()
     return img;
 }
 
+// The picture as a JPEG of the given quality decodes it.
+QImage throughJpeg(const QImage& img, int quality)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    img.save(&buffer, "jpeg", quality);
+    return QImage::fromData(bytes, "jpeg").convertToFormat(QImage::Format_RGB32);
+}
+
 bool save(const QImage& img, const QString& path, const char* format, int quality = -1)
 {
     QImageWriter writer(path, format);
@@ -112,7 +125,7 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv); // image format plugins are found through it
     const QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
-    bool ok = save(pageTile(), dir.filePath(QStringLiteral("page_background.jpg")), "jpeg", 95);
+    bool ok = save(throughJpeg(pageTile(), 95), dir.filePath(QStringLiteral("page_background.png")), "png");
     ok = save(listTile(), dir.filePath(QStringLiteral("list_background.png")), "png") && ok;
     ok = save(aboutStrip(), dir.filePath(QStringLiteral("about_background.png")), "png") && ok;
     return ok ? 0 : 1;
