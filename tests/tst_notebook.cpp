@@ -131,6 +131,20 @@ Exercise drawn(const QString& button, Level level)
     return {};
 }
 
+// The exercises of the topic the numbers 1 to `count` draw, at both levels.
+std::vector<Exercise> drawnAll(const QString& button, std::uint32_t count)
+{
+    std::vector<Exercise> all;
+    for (Level level : {Level::Formula, Level::Conversions}) {
+        for (std::uint32_t n = 1; n <= count; ++n) {
+            Exercise ex = ExerciseGenerator::make(button, level, n, 1);
+            if (ex.valid)
+                all.push_back(std::move(ex));
+        }
+    }
+    return all;
+}
+
 }
 
 class TestNotebook : public QObject
@@ -503,29 +517,24 @@ void TestNotebook::bracketSquare()
 {
     QFETCH(QString, button);
     int named = 0;
-    for (Level level : {Level::Formula, Level::Conversions}) {
-        for (std::uint32_t n = 1; n <= 12; ++n) {
-            const Exercise ex = ExerciseGenerator::make(button, level, n, 1);
-            if (!ex.valid)
+    for (const Exercise& ex : drawnAll(button, 12)) {
+        const LineCheck check(ex);
+        const NextStep help(check);
+        for (const NextStep::Step& step : help.steps()) {
+            if (step.kind != NextStep::Kind::Substitution || squaredInPowers(step.line, true).isEmpty())
                 continue;
-            const LineCheck check(ex);
-            const NextStep help(check);
-            for (const NextStep::Step& step : help.steps()) {
-                if (step.kind != NextStep::Kind::Substitution || squaredInPowers(step.line, true).isEmpty())
-                    continue;
-                const QString kept = squaredInPowers(step.line, true);
-                const Verdict right = check.check(kept);
-                QVERIFY2(right.kind == Verdict::Right, qPrintable(describe(ex, kept, right)));
-                const QString forgotten = squaredInPowers(step.line, false);
-                const Verdict v = check.check(forgotten);
-                // A square that moves the result by less than the 1 % a substitution is
-                // given (0,99², or a small term beside a large one) is not missed.
-                if (v.kind == Verdict::Right)
-                    continue;
-                ++named;
-                QVERIFY2(v.kind == Verdict::Wrong && v.feedback.contains(QStringLiteral("quadrado de um parêntese inteiro")),
-                         qPrintable(describe(ex, forgotten, v)));
-            }
+            const QString kept = squaredInPowers(step.line, true);
+            const Verdict right = check.check(kept);
+            QVERIFY2(right.kind == Verdict::Right, qPrintable(describe(ex, kept, right)));
+            const QString forgotten = squaredInPowers(step.line, false);
+            const Verdict v = check.check(forgotten);
+            // A square that moves the result by less than the 1 % a substitution is
+            // given (0,99², or a small term beside a large one) is not missed.
+            if (v.kind == Verdict::Right)
+                continue;
+            ++named;
+            QVERIFY2(v.kind == Verdict::Wrong && v.feedback.contains(QStringLiteral("quadrado de um parêntese inteiro")),
+                     qPrintable(describe(ex, forgotten, v)));
         }
     }
     QVERIFY(named > 0);
@@ -540,41 +549,36 @@ void TestNotebook::ladderNumbers()
     static const QRegularExpression book(
         QString::fromUtf8("−?\\d[\\d\\x{202F}]*(?:,\\d+)?(?: · 10[⁻⁰¹²³⁴⁵⁶⁷⁸⁹]+)?"));
     static const QRegularExpression longDigits(QStringLiteral("\\d{7}"));
-    for (Level level : {Level::Formula, Level::Conversions}) {
-        for (std::uint32_t n = 1; n <= 8; ++n) {
-            const Exercise ex = ExerciseGenerator::make(button, level, n, 1);
-            if (!ex.valid)
-                continue;
-            const LineCheck check(ex);
-            std::vector<std::pair<int, QString>> quoted;
-            std::vector<int> related;
-            const NextStep help(check);
-            for (const NextStep::Step& step : help.steps()) {
-                const QString line = QString(step.line).replace(QChar(Notation::unitSpace), u' ');
-                QVERIFY2(!line.contains(longDigits), qPrintable(ex.code() + u' ' + line));
-                if (step.kind == NextStep::Kind::Given) {
-                    const auto g = std::find_if(ex.givens.begin(), ex.givens.end(),
-                                                [&](const Given& each) { return each.row == step.row; });
-                    QVERIFY(g != ex.givens.end());
-                    const int s = check.symbolOf(g->row);
-                    if (!g->converted())
-                        QCOMPARE(step.line, check.symbols().name(s) + QStringLiteral(" = ") + g->text());
-                    else
-                        QVERIFY2(line.endsWith(u' ' + Notation::unit(QString::fromUtf8(g->rowUnit->name))), qPrintable(line));
-                    const QRegularExpressionMatch number = book.match(line, line.indexOf(u'=') + 2);
-                    QVERIFY2(number.hasMatch(), qPrintable(line));
-                    quoted.emplace_back(s, number.captured());
-                } else if (step.kind == NextStep::Kind::Relation) {
-                    const LineReader::Line read = LineReader::read(step.line, check.symbols());
-                    for (const LineReader::Node& node : read.right->nodes)
-                        related.push_back(node.symbol);
-                } else if (step.kind == NextStep::Kind::Substitution) {
-                    const Verdict v = check.check(step.line);
-                    QVERIFY2(v.kind == Verdict::Right && v.role == Verdict::Substitution, qPrintable(describe(ex, line, v)));
-                    for (const auto& [symbol, number] : quoted) {
-                        if (std::find(related.begin(), related.end(), symbol) != related.end())
-                            QVERIFY2(quotes(line, number), qPrintable(ex.code() + u' ' + number + QStringLiteral(" not in ") + line));
-                    }
+    for (const Exercise& ex : drawnAll(button, 8)) {
+        const LineCheck check(ex);
+        std::vector<std::pair<int, QString>> quoted;
+        std::vector<int> related;
+        const NextStep help(check);
+        for (const NextStep::Step& step : help.steps()) {
+            const QString line = QString(step.line).replace(QChar(Notation::unitSpace), u' ');
+            QVERIFY2(!line.contains(longDigits), qPrintable(ex.code() + u' ' + line));
+            if (step.kind == NextStep::Kind::Given) {
+                const auto g = std::find_if(ex.givens.begin(), ex.givens.end(),
+                                            [&](const Given& each) { return each.row == step.row; });
+                QVERIFY(g != ex.givens.end());
+                const int s = check.symbolOf(g->row);
+                if (!g->converted())
+                    QCOMPARE(step.line, check.symbols().name(s) + QStringLiteral(" = ") + g->text());
+                else
+                    QVERIFY2(line.endsWith(u' ' + Notation::unit(QString::fromUtf8(g->rowUnit->name))), qPrintable(line));
+                const QRegularExpressionMatch number = book.match(line, line.indexOf(u'=') + 2);
+                QVERIFY2(number.hasMatch(), qPrintable(line));
+                quoted.emplace_back(s, number.captured());
+            } else if (step.kind == NextStep::Kind::Relation) {
+                const LineReader::Line read = LineReader::read(step.line, check.symbols());
+                for (const LineReader::Node& node : read.right->nodes)
+                    related.push_back(node.symbol);
+            } else if (step.kind == NextStep::Kind::Substitution) {
+                const Verdict v = check.check(step.line);
+                QVERIFY2(v.kind == Verdict::Right && v.role == Verdict::Substitution, qPrintable(describe(ex, line, v)));
+                for (const auto& [symbol, number] : quoted) {
+                    if (std::find(related.begin(), related.end(), symbol) != related.end())
+                        QVERIFY2(quotes(line, number), qPrintable(ex.code() + u' ' + number + QStringLiteral(" not in ") + line));
                 }
             }
         }
